@@ -1,0 +1,26 @@
+#pragma once
+// textreader-cli subcommands. Each command file registers itself with a static
+// CliCommandRegistration, so adding a command touches no other file.
+#include <QStringList>
+#include <functional>
+#include <map>
+
+using CliCommandRun = std::function<int(const QStringList& args)>;
+
+struct CliCommandInfo {
+    CliCommandRun run;
+    const char* usage;
+};
+
+std::map<QString, CliCommandInfo>& CliCommands();
+
+struct CliCommandRegistration {
+    CliCommandRegistration(const char* name, const char* usage, CliCommandRun run)
+    {
+        CliCommands()[QString::fromLatin1(name)] = CliCommandInfo{std::move(run), usage};
+    }
+};
+
+// Writes bytes to standard output unchanged (binary mode, nothing added).
+void WriteStdout(const QByteArray& bytes);
+void WriteStderr(const QString& text);

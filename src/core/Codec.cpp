@@ -1,0 +1,133 @@
+#include "core/Codec.h"
+
+#include <QStringDecoder>
+#include <unicode/ucnv.h>
+
+#include <memory>
+
+namespace codec {
+namespace {
+
+constexpr char kConverterName[] = "ibm-943_P15A-2003"; // Windows-31J
+
+struct ConverterCloser {
+    void operator()(UConverter* c) const { ucnv_close(c); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+
+Converter OpenStrict()
+{
+    UErrorCode status = U_ZERO_ERROR;
+    Converter conv(ucnv_open(kConverterName, &status));
+    if (U_FAILURE(status))
+        return nullptr;
+    ucnv_setFallback(conv.get(), false);
+    ucnv_setFromUCallBack(conv.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    return conv;
+}
+
+bool IsAscii(QStringView text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<QByteArray> EncodeCp932(QStringView text)
+{
+    if (IsAscii(text)) // 932 is ASCII below 0x80, backslash and tilde included
+        return QStringView(text).toLatin1();
+    Converter conv = OpenStrict();
+    if (!conv)
+        return std::nullopt;
+    QByteArray out(text.size() * 2 + 16, Qt::Uninitialized);
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t n = ucnv_fromUChars(conv.get(), out.data(), int32_t(out.size()),
+                                      reinterpret_cast<const UChar*>(text.utf16()), int32_t(text.size()), &status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    out.truncate(n);
+    // Only a mapping that reads back as the same text counts as held whole.
+    if (DecodeCp932(out) != text)
+        return std::nullopt;
+    return out;
+}
+
+QString DecodeCp932(QByteArrayView bytes)
+{
+    bool ascii = true;
+    for (char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii)
+        return QString::fromLatin1(bytes.data(), bytes.size());
+    UErrorCode status = U_ZERO_ERROR;
+    Converter conv(ucnv_open(kConverterName, &status));
+    if (U_FAILURE(status))
+        return QString::fromLatin1(bytes.data(), bytes.size());
+    ucnv_setToUCallBack(conv.get(), UCNV_TO_U_CALLBACK_SUBSTITUTE, nullptr, nullptr, nullptr, &status);
+    QString out(bytes.size() + 1, Qt::Uninitialized);
+    status = U_ZERO_ERROR;
+    const int32_t n = ucnv_toUChars(conv.get(), reinterpret_cast<UChar*>(out.data()), int32_t(out.size()),
+                                    bytes.data(), int32_t(bytes.size()), &status);
+    if (U_FAILURE(status))
+        return QString::fromLatin1(bytes.data(), bytes.size());
+    out.truncate(n);
+    return out;
+}
+
+bool HasUtf8Bom(QByteArrayView bytes) { return bytes.startsWith("\xEF\xBB\xBF"); }
+
+bool IsValidUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+QByteArray EncodeTextFile(QStringView text)
+{
+    if (std::optional<QByteArray> cp932 = EncodeCp932(text))
+        return *cp932;
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QString DecodeTextFile(QByteArrayView bytes)
+{
+    if (HasUtf8Bom(bytes))
+        return QString::fromUtf8(bytes.sliced(3));
+    return DecodeCp932(bytes);
+}
+
+QString DecodeHandEditedFile(QByteArrayView bytes)
+{
+    if (HasUtf8Bom(bytes))
+        return QString::fromUtf8(bytes.sliced(3));
+    if (IsValidUtf8(bytes))
+        return QString::fromUtf8(bytes);
+    return DecodeCp932(bytes);
+}
+
+qsizetype Cp932Length(QStringView text)
+{
+    if (IsAscii(text))
+        return text.size();
+    if (std::optional<QByteArray> cp932 = EncodeCp932(text))
+        return cp932->size();
+    qsizetype n = 0; // character by character only for the rare text 932 cannot hold
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView ch = text.sliced(i, len);
+        std::optional<QByteArray> b = EncodeCp932(ch);
+        n += b ? b->size() : ch.toUtf8().size();
+        i += len - 1;
+    }
+    return n;
+}
+
+} // namespace codec
