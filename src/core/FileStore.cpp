@@ -34,7 +34,10 @@ bool ReplaceFile(const QString& path, QByteArrayView bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+    // QSaveFile buffers: a write error (full disk) only shows on flush, and commit would
+    // rename the cut-short temporary over the old file. Flush and check before committing.
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()
+        || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }
