@@ -10,18 +10,18 @@ namespace {
 
 QString Quoted(const QString& text) { return u'"' + text + u'"'; }
 
-// The fields of the delimited form: a quoted field runs to a closing quote that stands
-// before a delimiter, so a quote inside a title or URL survives; an unquoted field runs to
-// the next comma or line end.
+// The fields of the delimited form. The file holds one field per line, so a quoted field
+// runs to the first quote that ends a line: quotes and commas inside a title survive, and
+// so does a line break. An unquoted field runs to the next comma or line end.
 QStringList SplitFields(const QString& text, int maxFields)
 {
     QStringList fields;
     qsizetype i = 0;
     const qsizetype n = text.size();
-    auto atDelimiter = [&](qsizetype j) {
+    auto atLineEnd = [&](qsizetype j) {
         while (j < n && (text[j] == u' ' || text[j] == u'\t'))
             ++j;
-        return j >= n || text[j] == u',' || text[j] == u'\r' || text[j] == u'\n';
+        return j >= n || text[j] == u'\r' || text[j] == u'\n';
     };
     while (i < n && fields.size() < maxFields) {
         while (i < n && (text[i] == u' ' || text[i] == u'\t'))
@@ -30,7 +30,7 @@ QStringList SplitFields(const QString& text, int maxFields)
         QString field;
         if (i < n && text[i] == u'"') {
             qsizetype close = i + 1;
-            while (close < n && !(text[close] == u'"' && atDelimiter(close + 1)))
+            while (close < n && !(text[close] == u'"' && atLineEnd(close + 1)))
                 ++close;
             field = text.mid(i + 1, close - i - 1);
             end = close + 1;
