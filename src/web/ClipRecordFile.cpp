@@ -1,6 +1,7 @@
 #include "web/ClipRecordFile.h"
 
 #include <QStringList>
+#include <cmath>
 #include <optional>
 
 #include "core/Codec.h"
@@ -53,7 +54,7 @@ std::optional<double> NumberField(const QString& field)
 {
     bool ok = false;
     const double value = field.trimmed().toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
