@@ -34,10 +34,16 @@ TEST(FileStore, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
 }
 
-TEST(FileStore, WritingIntoAMissingOrReadOnlyFolderFails)
+TEST(FileStore, WritingIntoAMissingFolderFails)
 {
     TempFolder folder;
     EXPECT_FALSE(ReplaceFile(folder.path() + "/missing/x.txt", "x"));
+    EXPECT_FALSE(QDir(folder.path() + "/missing").exists());
+}
+
+TEST(FileStore, WritingIntoAReadOnlyFolderFails)
+{
+    TempFolder folder;
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders";
     const QString path = folder.path() + "/ro/x.txt";
