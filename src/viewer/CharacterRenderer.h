@@ -1,0 +1,48 @@
+#pragma once
+// Lays out the current marked text one character per call of Hitomoji_Print: consumes
+// markup, draws at most one character at the pen position on the canvas, collects link
+// rectangles, and switches the typing timer off when the page is full or the text ends.
+#include <QString>
+#include <cstdint>
+
+#include "viewer/MarkedText.h"
+
+struct ViewerState;
+struct ViewerPageState;
+class RendererHost;
+class StatusRenderer;
+class Surface;
+
+class CharacterRenderer {
+public:
+    CharacterRenderer(ViewerState& viewer, ViewerPageState& page, RendererHost& host,
+                      StatusRenderer& status);
+
+    void Hitomoji_Print();
+
+    // The colour save stack: flag 99 resets to colour, 0 pushes colour, 1 pops into colour
+    // (a reset leaves flag at 0).
+    void Irohenge(uint32_t& colour, int32_t& flag);
+
+private:
+    struct Metrics;
+    Metrics metrics(const Surface& s) const;
+    void startPage(Surface& s);
+    void endOfText();
+    bool takeColourMarker(Surface& s, QStringView at);
+    void takeAnchor(QStringView at, char16_t& ch);
+    bool takeLinkCharacter(Surface& s, char16_t ch);
+    void startLink(Surface& s, const Metrics& m, char16_t ch);
+    void lineBreak(Metrics& m, char16_t ch);
+    void ordinaryCharacter(Surface& s, const Metrics& m, char16_t ch, int units);
+    void pageFull();
+    void skipBlankLines(const Metrics& m, char16_t ch);
+    uint32_t pop();
+    void push(uint32_t c);
+
+    ViewerState& viewer_;
+    ViewerPageState& page_;
+    RendererHost& host_;
+    StatusRenderer& status_;
+    LinkIndex links_; // link list entries of the current text, found once per text
+};
