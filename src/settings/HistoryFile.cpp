@@ -1,0 +1,184 @@
+#include "settings/HistoryFile.h"
+
+#include <QtEndian>
+#include <array>
+#include <optional>
+
+#include "core/Codec.h"
+#include "core/FileStore.h"
+
+namespace {
+
+constexpr quint16 kMaxPlainCount = 0xFFFD;
+constexpr quint16 kUtf8Escape = 0xFFFE;
+constexpr quint16 kLongEscape = 0xFFFF;
+// A history of whole pages is large but not this large; a bigger file is not ours.
+constexpr qint64 kMaxHistoryBytes = qint64(1) << 30;
+
+QString FileName() { return QStringLiteral("rireki.dat"); }
+
+void PutU16(QByteArray& out, quint16 v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+}
+
+void PutU32(QByteArray& out, quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+}
+
+void PutText(QByteArray& out, const QString& text)
+{
+    if (std::optional<QByteArray> cp932 = codec::EncodeCp932(text)) {
+        if (cp932->size() <= kMaxPlainCount) {
+            PutU16(out, quint16(cp932->size()));
+        } else {
+            PutU16(out, kLongEscape);
+            PutU32(out, quint32(cp932->size()));
+        }
+        out += *cp932;
+        return;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    PutU16(out, kUtf8Escape);
+    PutU32(out, quint32(utf8.size()));
+    out += utf8;
+}
+
+void PutRecord(QByteArray& out, const HistoryRecord& r)
+{
+    PutText(out, r.PageUrl);
+    PutText(out, r.PageStartList);
+    PutText(out, r.CurrentText);
+    PutText(out, r.PageHtml);
+    PutU32(out, quint32(r.ReadPosition));
+    PutText(out, r.PageRequestUrl);
+    PutText(out, r.PageTitle);
+}
+
+// Reads from a byte range without ever passing its end; every read says whether it held.
+class ByteReader {
+public:
+    explicit ByteReader(QByteArrayView bytes) : b_(bytes) {}
+
+    std::optional<quint32> u16() { return fixed<quint16>(); }
+    std::optional<quint32> u32() { return fixed<quint32>(); }
+    std::optional<QByteArrayView> take(quint64 n)
+    {
+        if (n > quint64(b_.size() - at_))
+            return std::nullopt;
+        const QByteArrayView v = b_.sliced(at_, qsizetype(n));
+        at_ += qsizetype(n);
+        return v;
+    }
+    std::optional<QString> text()
+    {
+        const std::optional<quint32> count = u16();
+        if (!count)
+            return std::nullopt;
+        const bool escaped = *count == kUtf8Escape || *count == kLongEscape;
+        const std::optional<quint32> n = escaped ? u32() : count;
+        if (!n)
+            return std::nullopt;
+        const std::optional<QByteArrayView> bytes = take(*n);
+        if (!bytes)
+            return std::nullopt;
+        return *count == kUtf8Escape ? QString::fromUtf8(*bytes) : codec::DecodeCp932(*bytes);
+    }
+
+private:
+    template <typename T> std::optional<quint32> fixed()
+    {
+        const std::optional<QByteArrayView> v = take(sizeof(T));
+        if (!v)
+            return std::nullopt;
+        return quint32(qFromLittleEndian<T>(v->data()));
+    }
+
+    QByteArrayView b_;
+    qsizetype at_ = 0;
+};
+
+bool ReadText(ByteReader& in, QString& out)
+{
+    std::optional<QString> t = in.text();
+    if (t)
+        out = std::move(*t);
+    return t.has_value();
+}
+
+bool ReadInt(ByteReader& in, int32_t& out)
+{
+    const std::optional<quint32> v = in.u32();
+    if (v)
+        out = int32_t(*v);
+    return v.has_value();
+}
+
+// False when the bytes end inside the record.
+bool ReadRecord(ByteReader& in, HistoryRecord& r)
+{
+    return ReadText(in, r.PageUrl) && ReadText(in, r.PageStartList) && ReadText(in, r.CurrentText)
+        && ReadText(in, r.PageHtml) && ReadInt(in, r.ReadPosition)
+        && ReadText(in, r.PageRequestUrl) && ReadText(in, r.PageTitle);
+}
+
+HistoryRecord RecordOf(const PageHistory& h, int s)
+{
+    return {h.PageUrl[s], h.PageStartList[s], h.CurrentText[s], h.PageHtml[s],
+            h.ReadPosition[s], h.PageRequestUrl[s], h.PageTitle[s]};
+}
+
+void StoreRecord(PageHistory& h, int s, HistoryRecord r)
+{
+    h.PageUrl[s] = std::move(r.PageUrl);
+    h.PageStartList[s] = std::move(r.PageStartList);
+    h.CurrentText[s] = std::move(r.CurrentText);
+    h.PageHtml[s] = std::move(r.PageHtml);
+    h.ReadPosition[s] = r.ReadPosition;
+    h.PageRequestUrl[s] = std::move(r.PageRequestUrl);
+    h.PageTitle[s] = std::move(r.PageTitle);
+}
+
+} // namespace
+
+QByteArray EncodeHistory(const PageHistory& history)
+{
+    std::array<HistoryRecord, PageHistory::kSlots> records;
+    for (int s = PageHistory::kCurrent; s < PageHistory::kSlots && history.occupied(s); ++s)
+        records[s] = RecordOf(history, s);
+    for (int s = PageHistory::kCurrent; s >= 0 && history.occupied(s); --s)
+        records[s] = RecordOf(history, s);
+    QByteArray out;
+    for (const HistoryRecord& r : records)
+        PutRecord(out, r);
+    return out;
+}
+
+void DecodeHistory(QByteArrayView bytes, PageHistory& history)
+{
+    ByteReader in(bytes);
+    bool whole = true;
+    for (int s = 0; s < PageHistory::kSlots; ++s) {
+        HistoryRecord r;
+        whole = whole && ReadRecord(in, r);
+        StoreRecord(history, s, whole ? std::move(r) : HistoryRecord{});
+    }
+}
+
+bool SaveHistory(const ProgramPaths& paths, const PageHistory& history)
+{
+    return filestore::ReplaceFile(paths.dataFile(FileName()), EncodeHistory(history));
+}
+
+void LoadHistory(const ProgramPaths& paths, PageHistory& history)
+{
+    const QString path = paths.dataFile(FileName());
+    filestore::TouchFile(path);
+    const std::optional<QByteArray> bytes = filestore::ReadWholeFile(path, kMaxHistoryBytes);
+    DecodeHistory(bytes ? QByteArrayView(*bytes) : QByteArrayView(), history);
+}
