@@ -70,7 +70,8 @@ public:
     void Box(double x1, double y1, double x2, double y2, Colour c); // outline, pen width 1
     void Line(double x1, double y1, double x2, double y2, Colour c);
     // Copies a w x h rectangle from (srcX, srcY) of src (this surface allowed, overlapping
-    // allowed) to (dstX, dstY) here. All in this surface's current unit, src's pixels.
+    // allowed) to (dstX, dstY) here. The source position is in src's current unit, the
+    // rest in this surface's. Parts outside the source are left out.
     void CopyRect(double dstX, double dstY, double w, double h, const Surface& src,
                   double srcX, double srcY);
     // Asks the owner to show the surface now (the window repaints on its own otherwise).

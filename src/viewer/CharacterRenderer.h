@@ -24,19 +24,23 @@ public:
     // (a reset leaves flag at 0).
     void Irohenge(uint32_t& colour, int32_t& flag);
 
+    // Why the last call ended the page (None: it did not).
+    enum class Stop { None, PageFull, EndOfText };
+    Stop LastStop() const { return lastStop_; }
+
 private:
     struct Metrics;
     Metrics metrics(const Surface& s) const;
     void startPage(Surface& s);
     void endOfText();
     bool takeColourMarker(Surface& s, QStringView at);
-    void takeAnchor(QStringView at, char16_t& ch);
-    bool takeLinkCharacter(Surface& s, char16_t ch);
-    void startLink(Surface& s, const Metrics& m, char16_t ch);
-    void lineBreak(Metrics& m, char16_t ch);
-    void ordinaryCharacter(Surface& s, const Metrics& m, char16_t ch, int units);
+    bool takeAnchor(QStringView at);
+    bool takeLinkCharacter(Surface& s, QStringView glyph);
+    void startLink(Surface& s, const Metrics& m, QStringView glyph);
+    void lineBreak(Metrics& m, QStringView glyph);
+    void ordinaryCharacter(Surface& s, const Metrics& m, QStringView glyph, int advance);
     void pageFull();
-    void skipBlankLines(const Metrics& m, char16_t ch);
+    void skipBlankLines(const Metrics& m, QStringView glyph);
     uint32_t pop();
     void push(uint32_t c);
 
@@ -45,4 +49,5 @@ private:
     RendererHost& host_;
     StatusRenderer& status_;
     LinkIndex links_; // link list entries of the current text, found once per text
+    Stop lastStop_ = Stop::None;
 };
