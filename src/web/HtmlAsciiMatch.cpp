@@ -1,0 +1,61 @@
+#include "web/HtmlAsciiMatch.h"
+
+namespace html {
+
+QString AsciiLowered(QStringView text)
+{
+    QString lowered(text.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(lowered.data());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out[i] = AsciiLower(text[i].unicode());
+    return lowered;
+}
+
+bool HasAtNoCase(QStringView text, qsizetype pos, QStringView lowerWord)
+{
+    if (pos < 0 || text.size() - pos < lowerWord.size())
+        return false;
+    for (qsizetype i = 0; i < lowerWord.size(); ++i) {
+        if (AsciiLower(text[pos + i].unicode()) != lowerWord[i].unicode())
+            return false;
+    }
+    return true;
+}
+
+bool EqualsNoCase(QStringView text, QStringView lowerWord)
+{
+    return text.size() == lowerWord.size() && HasAtNoCase(text, 0, lowerWord);
+}
+
+bool SameNoCase(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i].unicode()) != AsciiLower(b[i].unicode()))
+            return false;
+    }
+    return true;
+}
+
+qsizetype FindStartTag(QStringView text, qsizetype from, QStringView lowerName)
+{
+    for (qsizetype lt = text.indexOf(u'<', from); lt >= 0; lt = text.indexOf(u'<', lt + 1)) {
+        if (HasAtNoCase(text, lt + 1, lowerName))
+            return lt;
+    }
+    return -1;
+}
+
+qsizetype FindEndTag(QStringView text, qsizetype from, QStringView lowerName)
+{
+    for (qsizetype lt = text.indexOf(u'<', from); lt >= 0; lt = text.indexOf(u'<', lt + 1)) {
+        const qsizetype nameAt = lt + 2;
+        if (nameAt < text.size() && text[lt + 1] == u'/' && HasAtNoCase(text, nameAt, lowerName)
+            && nameAt + lowerName.size() < text.size() && text[nameAt + lowerName.size()] == u'>')
+            return lt;
+    }
+    return -1;
+}
+
+} // namespace html

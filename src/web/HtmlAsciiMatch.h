@@ -1,0 +1,28 @@
+#pragma once
+// Tag names and entities are ASCII, and pages mix every letter case; these helpers compare
+// ASCII letters without case and leave every other character exact, so a matching step never
+// depends on the locale or on Unicode case folding.
+#include <QString>
+#include <QStringView>
+
+namespace html {
+
+constexpr char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
+
+// The text with the letters A-Z lowered and nothing else changed.
+QString AsciiLowered(QStringView text);
+
+// True when text has lowerWord at pos (lowerWord is written in lower case).
+bool HasAtNoCase(QStringView text, qsizetype pos, QStringView lowerWord);
+bool EqualsNoCase(QStringView text, QStringView lowerWord);
+// Both sides compared without regard to ASCII letter case.
+bool SameNoCase(QStringView a, QStringView b);
+
+// Position of the first "<" + name at or after from (the element's start tag, which may go on
+// with more letters: "<pre" also finds "<preface"); -1 when there is none.
+qsizetype FindStartTag(QStringView text, qsizetype from, QStringView lowerName);
+// Position of the first "</" + name + ">" at or after from; -1 when there is none.
+qsizetype FindEndTag(QStringView text, qsizetype from, QStringView lowerName);
+inline qsizetype EndTagLength(QStringView lowerName) { return lowerName.size() + 3; }
+
+} // namespace html

@@ -1,0 +1,27 @@
+#pragma once
+// Page HTML to marked text: ConvertHtmlToText turns viewer.CurrentText (the body HTML of the
+// page in page) into the marked text the viewer reads, with the numbered URL list at its end.
+#include <QString>
+#include <functional>
+
+#include "core/ProgramPaths.h"
+#include "viewer/ViewerState.h"
+#include "web/ConversionProgress.h"
+#include "web/PageRecord.h"
+
+struct HtmlConversionHooks {
+    // Stores the page before it is converted (the clip files); receives viewer.CurrentText.
+    // Left empty, nothing is stored: the command-line converter touches no file.
+    std::function<void(QString& currentText)> saveClipHtml;
+    // The browser window's status label and its event loop.
+    ConversionCallbacks progress;
+};
+
+// The saveClipHtml hook that writes clip.html and clip.utx of the program at paths.
+std::function<void(QString&)> ClipHtmlSaver(const ProgramPaths& paths, const PageRecord& page,
+                                             const ViewerState& viewer);
+
+// Converts viewer.CurrentText in place. Reads page.PageTitle, PageRequestUrl, PageBaseUrl;
+// sets page.PageTextLength and cuts page.PageUrl back to its folder at the first relative
+// link. Events run from the hooks must not start another conversion.
+void ConvertHtmlToText(ViewerState& viewer, PageRecord& page, const HtmlConversionHooks& hooks = {});

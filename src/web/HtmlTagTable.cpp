@@ -1,0 +1,47 @@
+#include "web/HtmlTagTable.h"
+
+#include <array>
+
+#include "web/HtmlAsciiMatch.h"
+
+namespace {
+
+struct Entry {
+    QStringView name;
+    HtmlTagRule rule;
+};
+
+using K = HtmlTagKind;
+constexpr bool kAnchor = true;
+
+const std::array<Entry, 28> kTable{{
+    {u"<dd", {K::LineBreak, kAnchor}},      {u"<dt", {K::LineBreak, kAnchor}},
+    {u"<h1", {K::LineBreak, kAnchor}},      {u"<h2", {K::LineBreak, kAnchor}},
+    {u"<h3", {K::LineBreak, kAnchor}},      {u"<table", {K::LineBreak, kAnchor}},
+    {u"<p", {K::LineBreak, kAnchor}},       {u"<li", {K::LineBreak, kAnchor}},
+    {u"</p", {K::LineBreak, false}},        {u"</tr", {K::LineBreak, false}},
+    {u"</h1", {K::LineBreak, false}},       {u"</h2", {K::LineBreak, false}},
+    {u"</h3", {K::LineBreak, false}},       {u"</option", {K::LineBreak, false}},
+    {u"</div", {K::LineBreak, false}},      {u"</blockquote", {K::LineBreak, false}},
+    {u"<b", {K::HighlightOn, kAnchor}},     {u"<string", {K::HighlightOn, kAnchor}},
+    {u"</b", {K::HighlightOff, false}},     {u"</string", {K::HighlightOff, false}},
+    {u"<font", {K::FontOn, kAnchor}},       {u"</font", {K::FontOff, false}},
+    {u"</td", {K::CellEnd, false}},         {u"<hr", {K::Rule, false}},
+    {u"<img", {K::Image, kAnchor}},         {u"<a", {K::Link, kAnchor}},
+    {u"<option", {K::OptionLink, kAnchor}}, {u"<frame", {K::Frame, kAnchor}},
+}};
+
+constexpr qsizetype kLongestName = 12; // "</blockquote"
+
+} // namespace
+
+HtmlTagRule ClassifyTagName(QStringView tagName)
+{
+    if (tagName.size() < 2 || tagName.size() > kLongestName)
+        return {};
+    for (const Entry& entry : kTable) {
+        if (html::EqualsNoCase(tagName, entry.name))
+            return entry.rule;
+    }
+    return {};
+}
