@@ -1,0 +1,106 @@
+// Paste, append paste and the two copies. A drop waiting in DroppedText takes the
+// clipboard's place once.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QWidget>
+
+#include "core/LineBreaks.h"
+#include "core/Prompter.h"
+#include "core/Surface.h"
+#include "viewer/ViewerPageState.h"
+#include "viewer/ViewerState.h"
+#include "viewer/ui/ViewerCommands.h"
+#include "viewer/ui/ViewerCommandsWindow.h"
+#include "web/ClipFiles.h"
+#include "web/PageHistoryPush.h"
+
+namespace {
+
+// The plain text of the clipboard, with the reader's line breaks.
+QString ClipboardText()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard ? ToCrLf(clipboard->text(QClipboard::Clipboard)) : QString();
+}
+
+QString TakeIncomingText(ViewerState& v)
+{
+    QString text = v.DroppedText.isEmpty() ? ClipboardText() : v.DroppedText;
+    v.DroppedText.clear();
+    return text;
+}
+
+void FocusViewer(QWidget& window)
+{
+    window.activateWindow();
+    window.setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
+bool ViewerCommands::AppendPaste()
+{
+    ViewerCommandsWindow& w = ctx_.window;
+    FocusViewer(w.widget());
+    if (!ctx_.prompter.askOkCancel(QStringLiteral("追加貼り付けを行います。よろしいですか？"),
+                                   QStringLiteral("追加貼り付け処理しますか？")))
+        return false;
+    ViewerState& v = w.viewer();
+    v.CurrentText += TakeIncomingText(v);
+    if (v.ReadPosition < 1) {
+        v.ReadPosition = 1;
+        w.page().PenPos = PenPosition{};
+        v.PageStartList = QStringLiteral("1");
+        w.Scroll_start(1);
+    }
+    Picture1_KeyDown(0, 40, kShiftRedisplay);
+    w.page().StatusMessage = QStringLiteral("追加貼り付け完了");
+    w.line_print();
+    SaveClipText(ctx_.paths, v);
+    return true;
+}
+
+bool ViewerCommands::Paste()
+{
+    ViewerCommandsWindow& w = ctx_.window;
+    FocusViewer(w.widget());
+    if (!ctx_.prompter.askOkCancel(QStringLiteral("貼り付けすると、進む情報がクリアされます。いいですか？"),
+                                   QStringLiteral("貼り付け処理しますか？")))
+        return false;
+    ViewerState& v = w.viewer();
+    PushPageHistory(ctx_.history, ctx_.record, v);
+    v.CurrentText = TakeIncomingText(v);
+    v.ReadPosition = 1;
+    w.page().PenPos = PenPosition{};
+    if (v.Canvas)
+        v.Canvas->Cls();
+    v.PageStartList = QStringLiteral("1");
+    v.PageText.clear();
+    w.SetTimer1Enabled(true);
+    SaveClipText(ctx_.paths, v);
+    w.page().StatusMessage = QStringLiteral("貼り付け完了");
+    w.line_print();
+    return true;
+}
+
+void ViewerCommands::CopyAll()
+{
+    CopyTextToClipboard(ctx_.window.viewer().CurrentText);
+    ctx_.window.page().StatusMessage = QStringLiteral("コピー完了");
+    ctx_.window.line_print();
+}
+
+// The characters of the page on screen as the renderer laid them out (markup consumed).
+void ViewerCommands::CopyPageOnScreen()
+{
+    QString text = ctx_.window.viewer().PageText;
+#ifndef Q_OS_WIN
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->clear();
+        clipboard->setText(text);
+    }
+    ctx_.window.page().StatusMessage = QStringLiteral("一部コピー完了");
+    ctx_.window.line_print();
+}
