@@ -1,0 +1,95 @@
+// The helpers the page fetch reuses (ParseAttributes, InnerOfElement) and the preparing steps.
+#include <gtest/gtest.h>
+
+#include "HtmlConversionTestPrint.h"
+#include "web/HtmlPreprocessing.h"
+#include "web/InnerOfElement.h"
+#include "web/TagAttributes.h"
+
+namespace {
+
+TagAttributes Parsed(const QString& tag)
+{
+    TagAttributes table;
+    ParseAttributes(tag, table);
+    return table;
+}
+
+TEST(ParseAttributesTest, QuotedUnquotedAndMalformedValues)
+{
+    const TagAttributes a = Parsed(QStringLiteral("<a HREF=\"x y.html\" title=t class='c d' name=\"n>"));
+    ASSERT_EQ(a.filled, 4);
+    EXPECT_EQ(*a.find(u"href"), QStringLiteral("x y.html"));
+    EXPECT_EQ(*a.find(u"TITLE"), QStringLiteral("t"));
+    EXPECT_EQ(*a.find(u"class"), QStringLiteral("'c")); // single quotes are ordinary characters
+    EXPECT_EQ(*a.find(u"name"), QStringLiteral("n"));  // unclosed quote: up to the ">"
+    EXPECT_EQ(a.find(u"d'"), nullptr);
+
+    // The name starts after the blank nearest before "=": "href = x" names nothing.
+    const TagAttributes spaced = Parsed(QStringLiteral("<a href = \"x\">"));
+    EXPECT_EQ(spaced.find(u"href"), nullptr);
+    EXPECT_EQ(*spaced.find(u""), QString());
+
+    // Line breaks and tabs go before parsing; a value at the end stops before the ">".
+    const TagAttributes joined = Parsed(QStringLiteral("<img\tsrc=\"p.png\"\r\n alt=last>"));
+    EXPECT_EQ(*joined.find(u"<imgsrc"), QStringLiteral("p.png"));
+    EXPECT_EQ(*joined.find(u"alt"), QStringLiteral("last"));
+
+    // Without a ">" (a tag cut out of a head), an unclosed quoted value runs to the end.
+    EXPECT_EQ(*Parsed(QStringLiteral("<base href=\"http://x/")).find(u"href"), QStringLiteral("http://x/"));
+    EXPECT_EQ(Parsed(QStringLiteral("<a b=")).filled, 1);
+}
+
+TEST(ParseAttributesTest, KeepsTheFirstTwentyAndReusesTheTable)
+{
+    QString tag = QStringLiteral("<p");
+    for (int i = 1; i <= 25; ++i)
+        tag += QStringLiteral(" a%1=v%1").arg(i);
+    TagAttributes table;
+    ParseAttributes(tag + u'>', table);
+    EXPECT_EQ(table.filled, 20);
+    EXPECT_EQ(*table.find(u"a20"), QStringLiteral("v20"));
+    EXPECT_EQ(table.find(u"a21"), nullptr);
+    ParseAttributes(QStringLiteral("<a x=1>"), table);
+    EXPECT_EQ(table.filled, 1);
+    EXPECT_EQ(table.find(u"a2"), nullptr);
+    // The first of two equal names wins.
+    EXPECT_EQ(*Parsed(QStringLiteral("<a href=1 HREF=2>")).find(u"href"), QStringLiteral("1"));
+}
+
+TEST(InnerOfElementTest, FirstElementContentOrEmpty)
+{
+    EXPECT_EQ(InnerOfElement(u"x<HEAD lang=ja><base href=y></Head><head>2</head>", u"head"),
+              QStringLiteral("<base href=y>"));
+    EXPECT_EQ(InnerOfElement(u"<head>open to the end", u"HEAD"), QStringLiteral("open to the end"));
+    EXPECT_EQ(InnerOfElement(u"<head no close", u"head"), QString());
+    EXPECT_EQ(InnerOfElement(u"<body></head>", u"head"), QString());
+}
+
+TEST(PreprocessingTest, KeepPreformattedRewritesTextButNotNestedTags)
+{
+    QString text = QStringLiteral("a b<pre><a href=\"x y\">p q</a>\r\n< r</PRE>c d<pre>e f");
+    EXPECT_TRUE(KeepPreformatted(text, u"pre"));
+    EXPECT_EQ(text, QStringLiteral("a b<a href=\"x y\">p&nbsp;q</a><BR><&nbsp;rc de&nbsp;f"));
+
+    QString nested = QStringLiteral("<pre><pre>a b</pre></pre>");
+    KeepPreformatted(nested, u"pre");
+    EXPECT_EQ(nested, QStringLiteral("<pre>a&nbsp;b</pre>"));
+}
+
+TEST(PreprocessingTest, RemoveElementDeletesEachElementToItsEndTag)
+{
+    QString text = QStringLiteral("1<script>a</script>2<SCRIPT type=x>b</Script>3<scriptx>c</script>4<script");
+    EXPECT_TRUE(RemoveElement(text, u"script"));
+    EXPECT_EQ(text, QStringLiteral("1234<script"));
+}
+
+TEST(PreprocessingTest, SourceBreaksGoAndBrBecomesCrLf)
+{
+    QString out = QStringLiteral("<BR>");
+    AppendWithoutSourceBreaks(QStringLiteral("a\r\nb\rc\td\ne\x0F\x14" "f\x0F\r\ng<bR>h<B<br>R>"), out);
+    // What was there before is not part of the text cleaned.
+    EXPECT_EQ(out, QStringLiteral("<BR>abcd\nef\x0Fg\r\nh<B\r\nR>"));
+}
+
+} // namespace
