@@ -1,0 +1,67 @@
+// textreader-cli convert as a user runs it: the bytes on stdout for a small saved page.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "core/Codec.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+};
+
+CliRun Cli(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(TR_BIN_DIR "/textreader-cli"), QStringList{QStringLiteral("convert")} + args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput()};
+}
+
+struct ConvertCommandTest : ::testing::Test {
+    TempFolder folder;
+    QString page(const QByteArray& bytes)
+    {
+        const QString path = folder.path() + QStringLiteral("/page.html");
+        folder.write(path, bytes);
+        return path;
+    }
+};
+
+TEST_F(ConvertCommandTest, WritesTheMarkedTextAsUtf8WithNothingAdded)
+{
+    const QString file = page("<p>日本 &amp; <b>x</b>\n<a href=\"y.html\" name=t>Y</a></p>");
+    const CliRun run = Cli({file, "--title", "題", "--request-url", "http://h/d/p.html", "--page-url",
+                         "http://h/d/p.html", "--base-url", "http://h/"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QByteArray("URL\\\\{0001} ：(http://h/d/p.html)\r\nタイトル:題\r\n\r\n日本 & \\\\Bx\\\\E"
+                                  "URL\\\\{0002} TagID\\\\{t}Y\r\n\r\n\r\nURLリスト一覧\r\n"
+                                  "URLList\\\\{0001:http://h/d/p.html}\r\nURLList\\\\{0002:http://h/d/y.html}\r\n"));
+
+    const CliRun plain = Cli({file, "--plain"});
+    EXPECT_EQ(plain.exitCode, 0);
+    EXPECT_EQ(plain.out, QByteArray("URL{0001} ：()\r\nタイトル:\r\n\r\n日本 & xURL{0002} タグ{t}Y\r\n"));
+}
+
+TEST_F(ConvertCommandTest, ReadsCodePage932AndKeepsPreformattedLinesOfLfFiles)
+{
+    const QByteArray sjis = codec::EncodeCp932(QStringLiteral("<pre>一 二\n三</pre>")).value();
+    const CliRun run = Cli({page(sjis), "--plain"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QByteArray("URL{0001} ：()\r\nタイトル:\r\n一 二\r\n三"));
+}
+
+TEST_F(ConvertCommandTest, RefusesMissingFilesAndUnknownOptions)
+{
+    EXPECT_EQ(Cli({folder.path() + QStringLiteral("/none.html")}).exitCode, 1);
+    EXPECT_EQ(Cli({page("x"), "--colour"}).exitCode, 2);
+    EXPECT_EQ(Cli({page("x"), "--title"}).exitCode, 2);
+    const CliRun none = Cli({});
+    EXPECT_EQ(none.exitCode, 2);
+    EXPECT_TRUE(none.out.isEmpty());
+}
+
+} // namespace
