@@ -1,12 +1,20 @@
 #include <QApplication>
-#include <QWidget>
+#include <QStringList>
+
+#include "TextReaderApp.h"
+#include "viewer/ViewerFonts.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("テキストリーダ"));
-    window.resize(591, 153);
-    window.show();
+    // The viewer hides itself (idle time, hotkey) and comes back; the program ends only
+    // through the viewer's unload.
+    QApplication::setQuitOnLastWindowClosed(false);
+    viewerfonts::RegisterSubstitutions();
+
+    TextReaderApp reader(ProgramPaths::ofRunningProgram());
+    const QString commandLine = app.arguments().mid(1).join(u' ');
+    if (!reader.Start(commandLine))
+        return 0;
     return app.exec();
 }

@@ -1,0 +1,79 @@
+#include "TextReaderApp.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "StartupProbe.h"
+#include "core/Notation.h"
+#include "settings/HistoryFile.h"
+#include "settings/HotKeySettings.h"
+#include "viewer/ui/Form1.h"
+
+TextReaderApp::TextReaderApp(ProgramPaths paths) : paths_(paths), settings_(paths) {}
+
+TextReaderApp::~TextReaderApp() = default;
+
+bool TextReaderApp::Start(const QString& commandLine)
+{
+    form1_ = std::make_unique<Form1>(Form1::Shared{viewer_, page_, history_, paths_, settings_,
+                                                   prompter_, effects_, *this});
+    return form1_->Form_Load(commandLine);
+}
+
+void TextReaderApp::LoadHistory() { ::LoadHistory(paths_, history_); }
+
+void TextReaderApp::SaveHistory() { ::SaveHistory(paths_, history_); }
+
+void TextReaderApp::LoadHotKeySettings() { ::LoadHotKeySettings(settings_, hotKeys_); }
+
+void TextReaderApp::SaveHotKeySettings() { ::SaveHotKeySettings(settings_, hotKeys_); }
+
+void TextReaderApp::ShowMainFrame()
+{
+    // The main frame is where the display settings dialog comes from; until that dialog
+    // exists its designed settings are applied here, once, the first time the frame shows.
+    if (!displaySettingsApplied_)
+        ApplyDesignedDisplaySettings();
+}
+
+void TextReaderApp::ApplyDesignedDisplaySettings()
+{
+    displaySettingsApplied_ = true;
+    // Colour scheme 0: white text with a darkened shadow on black.
+    viewer_.BackColour = 0x000000;
+    viewer_.TextColour = 0xFFFFFF;
+    viewer_.ShadowShift = -1;
+    viewer_.ShadowColour = 0;
+    viewer_.ColourStack[0] = viewer_.TextColour;
+    for (Surface* s : {&form1_->CanvasSurface(), &form1_->PageBufferSurface()}) {
+        s->setBackColor(viewer_.BackColour);
+        s->setForeColor(viewer_.TextColour);
+    }
+    viewer_.Alfa = 70;
+    viewer_.IdleTimer[1] = 120;
+    viewer_.BackTouka = false;
+}
+
+void TextReaderApp::ApplyBackgroundTransparency(Form1& viewer)
+{
+    // With the background keyed out the opacity is not applied; without it the opacity
+    // setting comes back.
+    viewer.PageBufferSurface().setBackColor(viewer.CanvasSurface().BackColor());
+    viewer.SetColourKeyTransparency(viewer_.BackTouka);
+    const int32_t level = viewer_.BackTouka ? 255 : notation::ToInt32(viewer_.Alfa / 100.0 * 255);
+    viewer.SetWindowAlpha(level);
+}
+
+void TextReaderApp::ViewerUnloaded()
+{
+    // The viewer is the program: once it has saved and closed, the program ends.
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+}
+
+void TextReaderApp::FirstPageShown()
+{
+    if (!startupprobe::Enabled())
+        return;
+    startupprobe::Report();
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+}

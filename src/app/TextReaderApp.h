@@ -1,0 +1,53 @@
+#pragma once
+// The application object: owns the program-wide state (viewer state, page record and
+// history, hotkey table, paths, settings store, prompter, window effects) and the viewer
+// window, hands the state to the windows by reference, and answers the viewer's calls
+// into windows of its own (main frame, tray, global hotkeys, dialogs, browser).
+#include <QString>
+#include <memory>
+
+#include "core/ProgramPaths.h"
+#include "core/ui/MessageBoxPrompter.h"
+#include "settings/HotKeyTable.h"
+#include "settings/IniStore.h"
+#include "viewer/ViewerState.h"
+#include "viewer/ui/Form1Hooks.h"
+#include "viewer/ui/WindowEffects.h"
+#include "web/PageHistory.h"
+#include "web/PageRecord.h"
+
+class Form1;
+
+class TextReaderApp : public Form1Hooks {
+public:
+    explicit TextReaderApp(ProgramPaths paths);
+    ~TextReaderApp() override;
+
+    // Builds the viewer and runs its start-up; false when the program must end now.
+    bool Start(const QString& commandLine);
+    Form1& Viewer() { return *form1_; }
+
+    // Form1Hooks
+    void LoadHistory() override;
+    void SaveHistory() override;
+    void LoadHotKeySettings() override;
+    void SaveHotKeySettings() override;
+    void ShowMainFrame() override;
+    void ApplyBackgroundTransparency(Form1& viewer) override;
+    void ViewerUnloaded() override;
+    void FirstPageShown() override;
+
+private:
+    void ApplyDesignedDisplaySettings();
+
+    ProgramPaths paths_;
+    IniStore settings_;
+    ViewerState viewer_;
+    PageRecord page_;
+    PageHistory history_;
+    HotKeys hotKeys_;
+    MessageBoxPrompter prompter_;
+    QtWindowEffects effects_;
+    std::unique_ptr<Form1> form1_;
+    bool displaySettingsApplied_ = false;
+};
