@@ -16,6 +16,9 @@
 #include "web/PageHistory.h"
 #include "web/PageRecord.h"
 
+// Kept apart from the other viewer tests' helpers of the same names.
+namespace form1test {
+
 struct RecordingEffects : WindowEffects {
     void SetWindowAlpha(QWidget&, int32_t alpha) override { levels.push_back(alpha); }
     void SetAlwaysOnTop(QWidget&, bool onTop) override { topmost = onTop; }
@@ -110,3 +113,7 @@ inline QString NumberedLines(int lines)
         text += QStringLiteral("line %1 of the text\r\n").arg(i);
     return text;
 }
+
+} // namespace form1test
+
+using namespace form1test;

@@ -13,6 +13,7 @@
 #include "viewer/ui/SingleInstanceLock.h"
 #include "web/ClipFiles.h"
 
+namespace form1test {
 namespace {
 
 QImage TextArea(Form1& form)
@@ -23,6 +24,7 @@ QImage TextArea(Form1& form)
 }
 
 } // namespace
+} // namespace form1test
 
 TEST(Form1Startup, FirstRunCreatesSaveAndShowsTheHelpTextFromItsStart)
 {
