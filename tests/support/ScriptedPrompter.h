@@ -5,12 +5,15 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 #include "core/Prompter.h"
 
 class ScriptedPrompter : public Prompter {
 public:
     void queue(bool answer) { answers_.push_back(answer); }
+    // Runs while a question is open, as if the user acted before answering.
+    std::function<void()> whileAsking;
 
     bool askYesNo(const QString& text, const QString& title) override { return ask(text, title); }
     bool askOkCancel(const QString& text, const QString& title) override { return ask(text, title); }
@@ -31,6 +34,8 @@ private:
     {
         texts.append(text);
         titles.append(title);
+        if (whileAsking)
+            whileAsking();
         if (answers_.empty())
             return false;
         const bool answer = answers_.front();

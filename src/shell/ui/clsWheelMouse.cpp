@@ -1,5 +1,6 @@
 #include "shell/ui/clsWheelMouse.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <cstdlib>
@@ -80,21 +81,33 @@ void clsWheelMouse::onWheel(const QWheelEvent& event)
 
 bool clsWheelMouse::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != owner_ || !hooked_)
+    if (watched != owner_ || !hooked_ || forwarding_)
         return false;
     const QEvent::Type type = event->type();
     if (type == QEvent::Wheel) {
         if (!wheelBusy_)
             onWheel(*static_cast<QWheelEvent*>(event));
-    } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::MiddleButton) {
-            const double twips = 1440.0 / owner_->logicalDpiX();
-            const double twipsY = 1440.0 / owner_->logicalDpiY();
-            const QPointF p = mouse->position();
-            raiseGuarded(type == QEvent::MouseButtonPress ? 1 : 2, 0, float(p.x() * twips),
-                         float(p.y() * twipsY));
-        }
+        return false; // the window still gets the event
     }
-    return false; // the window still gets the event
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::MiddleButton)
+        return false;
+    const double twips = 1440.0 / owner_->logicalDpiX();
+    const double twipsY = 1440.0 / owner_->logicalDpiY();
+    const QPointF p = mouse->position();
+    raiseGuarded(type == QEvent::MouseButtonPress ? 1 : 2, 0, float(p.x() * twips),
+                 float(p.y() * twipsY));
+    if (wheelBusy_)
+        return false;
+    // The window's own handling of the middle button (the paste question) runs guarded too,
+    // so a wheel turned while the question is open pages nothing behind it.
+    QPointer<QWidget> owner = owner_;
+    wheelBusy_ = true;
+    forwarding_ = true;
+    QCoreApplication::sendEvent(owner, event);
+    forwarding_ = false;
+    wheelBusy_ = false;
+    return true;
 }

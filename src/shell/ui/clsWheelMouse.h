@@ -45,5 +45,6 @@ private:
     // True while an event is being raised: a wheel turn that arrives while its handler
     // still runs (a question box with its own event loop) raises nothing.
     bool wheelBusy_ = false;
-    int pendingDelta_ = 0; // small deltas of fine-grained wheels and touchpads
+    bool forwarding_ = false; // passing a middle-button event on to the window ourselves
+    int pendingDelta_ = 0;    // small deltas of fine-grained wheels and touchpads
 };
