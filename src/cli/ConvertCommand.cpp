@@ -1,6 +1,7 @@
 // textreader-cli convert: a saved page's body HTML to the reader's marked text on stdout,
 // converted exactly as a fetched page is, without touching any clip file.
 #include <QStringDecoder>
+#include <cstring>
 #include <optional>
 
 #include "cli/CliCommand.h"
@@ -66,21 +67,26 @@ QString DecodePage(const QByteArray& bytes)
 
 // A saved file has the line breaks of wherever it was saved; a fetched body reaches the
 // converter with CR LF (lone LFs are turned into CR LF as the page arrives), so files do too.
-QString WithCrLf(QString text)
+// Done on the bytes: a line feed byte is never part of a longer character in UTF-8 or 932.
+QByteArray WithCrLf(const QByteArray& bytes)
 {
+    const char* const begin = bytes.constData();
+    const char* const end = begin + bytes.size();
     qsizetype lone = 0;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        lone += text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r');
+    for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)))); ++p)
+        lone += p == begin || p[-1] != '\r';
     if (lone == 0)
-        return text;
-    QString out;
-    out.reserve(text.size() + lone);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
-            out.append(u'\r');
-        out.append(text[i]);
+        return bytes;
+    QByteArray out;
+    out.reserve(bytes.size() + lone);
+    const char* copied = begin;
+    for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)))); ++p) {
+        if (p != begin && p[-1] == '\r')
+            continue;
+        out.append(copied, p - copied).append('\r');
+        copied = p;
     }
-    return out;
+    return out.append(copied, end - copied);
 }
 
 int RunConvert(const QStringList& args)
@@ -96,8 +102,9 @@ int RunConvert(const QStringList& args)
         WriteStderr(QStringLiteral("ファイルを読めません: ") + options->file + u'\n');
         return 1;
     }
+    *bytes = WithCrLf(*bytes);
     ViewerState viewer;
-    viewer.CurrentText = WithCrLf(DecodePage(*bytes));
+    viewer.CurrentText = DecodePage(*bytes);
     bytes.reset();
     ConvertHtmlToText(viewer, options->page);
     WriteStdout((options->plain ? ClipboardPlainText(viewer.CurrentText) : viewer.CurrentText).toUtf8());

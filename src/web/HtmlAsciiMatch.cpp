@@ -11,22 +11,6 @@ QString AsciiLowered(QStringView text)
     return lowered;
 }
 
-bool HasAtNoCase(QStringView text, qsizetype pos, QStringView lowerWord)
-{
-    if (pos < 0 || text.size() - pos < lowerWord.size())
-        return false;
-    for (qsizetype i = 0; i < lowerWord.size(); ++i) {
-        if (AsciiLower(text[pos + i].unicode()) != lowerWord[i].unicode())
-            return false;
-    }
-    return true;
-}
-
-bool EqualsNoCase(QStringView text, QStringView lowerWord)
-{
-    return text.size() == lowerWord.size() && HasAtNoCase(text, 0, lowerWord);
-}
-
 bool SameNoCase(QStringView a, QStringView b)
 {
     if (a.size() != b.size())

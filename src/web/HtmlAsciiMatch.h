@@ -13,8 +13,21 @@ constexpr char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? ch
 QString AsciiLowered(QStringView text);
 
 // True when text has lowerWord at pos (lowerWord is written in lower case).
-bool HasAtNoCase(QStringView text, qsizetype pos, QStringView lowerWord);
-bool EqualsNoCase(QStringView text, QStringView lowerWord);
+inline bool HasAtNoCase(QStringView text, qsizetype pos, QStringView lowerWord)
+{
+    if (pos < 0 || text.size() - pos < lowerWord.size())
+        return false;
+    const char16_t* at = text.utf16() + pos;
+    for (qsizetype i = 0; i < lowerWord.size(); ++i) {
+        if (AsciiLower(at[i]) != lowerWord.utf16()[i])
+            return false;
+    }
+    return true;
+}
+inline bool EqualsNoCase(QStringView text, QStringView lowerWord)
+{
+    return text.size() == lowerWord.size() && HasAtNoCase(text, 0, lowerWord);
+}
 // Both sides compared without regard to ASCII letter case.
 bool SameNoCase(QStringView a, QStringView b);
 

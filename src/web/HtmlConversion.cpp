@@ -1,5 +1,7 @@
 #include "web/HtmlConversion.h"
 
+#include <utility>
+
 #include "web/ClipFiles.h"
 #include "web/HtmlEntities.h"
 #include "web/HtmlPreprocessing.h"
@@ -16,22 +18,17 @@ QString RequestLinkLine(const QString& requestUrl)
 
 // Title line, preformatted elements kept, scripts removed, source line breaks dropped, the
 // request link put in front: the text the scan runs over.
-QString PrepareText(ViewerState& viewer, PageRecord& page, ConversionPacer& pacer)
+QString PrepareText(QString text, PageRecord& page, ConversionPacer& pacer)
 {
-    viewer.CurrentText = QStringLiteral("タイトル:") + page.PageTitle + QStringLiteral("<BR>") + viewer.CurrentText;
-    page.PageTextLength = double(viewer.CurrentText.size());
+    PrependInPlace(text, QString(QStringLiteral("タイトル:") + page.PageTitle + QStringLiteral("<BR>")));
+    page.PageTextLength = double(text.size());
     pacer.show(PreprocessingCaption(page.PageTextLength));
-    KeepPreformatted(viewer.CurrentText, u"pre", &pacer);
-    KeepPreformatted(viewer.CurrentText, u"textarea", &pacer);
-    RemoveElement(viewer.CurrentText, u"script", &pacer);
-
-    const QString linkLine = RequestLinkLine(page.PageRequestUrl);
-    QString prepared;
-    prepared.reserve(linkLine.size() + viewer.CurrentText.size());
-    prepared.append(linkLine);
-    AppendWithoutSourceBreaks(viewer.CurrentText, prepared);
-    viewer.CurrentText = prepared;
-    return prepared;
+    KeepPreformatted(text, u"pre", &pacer);
+    KeepPreformatted(text, u"textarea", &pacer);
+    RemoveElement(text, u"script", &pacer);
+    DeleteSourceBreaks(text);
+    PrependInPlace(text, RequestLinkLine(page.PageRequestUrl));
+    return text;
 }
 
 } // namespace
@@ -50,7 +47,7 @@ void ConvertHtmlToText(ViewerState& viewer, PageRecord& page, const HtmlConversi
         viewer.CurrentText = kNoData;
 
     ConversionPacer pacer(hooks.progress);
-    const QString prepared = PrepareText(viewer, page, pacer);
+    const QString prepared = PrepareText(std::exchange(viewer.CurrentText, QString()), page, pacer);
     page.PageTextLength = double(prepared.size());
     HtmlScanResult scan = ScanPreparedText(prepared, page, pacer);
     pacer.show(FinishedCaption(page.PageTextLength));

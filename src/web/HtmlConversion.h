@@ -23,5 +23,6 @@ std::function<void(QString&)> ClipHtmlSaver(const ProgramPaths& paths, const Pag
 
 // Converts viewer.CurrentText in place. Reads page.PageTitle, PageRequestUrl, PageBaseUrl;
 // sets page.PageTextLength and cuts page.PageUrl back to its folder at the first relative
-// link. Events run from the hooks must not start another conversion.
+// link. While it runs, viewer.CurrentText is empty; events run from the hooks must not start
+// another conversion.
 void ConvertHtmlToText(ViewerState& viewer, PageRecord& page, const HtmlConversionHooks& hooks = {});

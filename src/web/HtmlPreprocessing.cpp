@@ -1,5 +1,8 @@
 #include "web/HtmlPreprocessing.h"
 
+#include <cstring>
+#include <utility>
+
 #include "web/ConversionProgress.h"
 #include "web/HtmlAsciiMatch.h"
 
@@ -8,17 +11,18 @@ namespace {
 // Text of a preformatted element: CR LF -> "<BR>", blank -> "&nbsp;".
 void AppendPreformattedRun(QStringView run, QString& out)
 {
+    qsizetype copied = 0;
     for (qsizetype i = 0; i < run.size(); ++i) {
-        const QChar c = run[i];
-        if (c == u'\r' && i + 1 < run.size() && run[i + 1] == u'\n') {
-            out.append(u"<BR>");
-            ++i;
-        } else if (c == u' ') {
-            out.append(u"&nbsp;");
-        } else {
-            out.append(c);
-        }
+        const char16_t c = run[i].unicode();
+        const bool lineBreak = c == u'\r' && i + 1 < run.size() && run[i + 1] == u'\n';
+        if (!lineBreak && c != u' ')
+            continue;
+        out.append(run.sliced(copied, i - copied));
+        out.append(lineBreak ? QStringView(u"<BR>") : QStringView(u"&nbsp;"));
+        i += lineBreak ? 1 : 0;
+        copied = i + 1;
     }
+    out.append(run.sliced(copied));
 }
 
 // Tags nested in the content stay as they are; a "<" that no ">" closes is text.
@@ -67,13 +71,11 @@ ElementSpan FindElement(QStringView text, qsizetype from, QStringView name)
     return {start, close + 1, end, end + html::EndTagLength(name)};
 }
 
-// Rewrites every element of the name with keepContent (nullptr deletes the element). The
-// input is held for the whole pass, so events run in between cannot pull it away.
-void RewriteElements(QString& text, QStringView tagName, ConversionPacer* pacer,
-                     void (*keepContent)(QStringView, QString&))
+// Replaces every element of the name by its rewritten content. The input is held for the
+// whole pass, so events run in between cannot pull it away.
+void RewriteElements(QString& text, QStringView name, ConversionPacer* pacer)
 {
-    const QString name = html::AsciiLowered(tagName);
-    const QString input = text;
+    const QString input = std::exchange(text, QString());
     const QStringView source = input;
     QString out;
     qsizetype copied = 0;
@@ -82,39 +84,60 @@ void RewriteElements(QString& text, QStringView tagName, ConversionPacer* pacer,
         if (out.isNull())
             out.reserve(source.size() + source.size() / 8);
         out.append(source.sliced(copied, element.start - copied));
-        if (keepContent)
-            keepContent(source.sliced(element.contentStart, element.contentEnd - element.contentStart), out);
+        AppendPreformattedContent(source.sliced(element.contentStart, element.contentEnd - element.contentStart), out);
         copied = element.after;
         LetEventsRun(pacer);
     }
-    if (out.isNull())
-        return; // nothing to rewrite: the text stays as it is, not copied
+    if (out.isNull()) {
+        text = input; // nothing to rewrite: the text stays as it is, not copied
+        return;
+    }
     out.append(source.sliced(copied));
     text = std::move(out);
+}
+
+// Deletes every element of the name by moving what follows it down, in the text taken over.
+void DeleteElements(QString& text, QStringView name, ConversionPacer* pacer)
+{
+    QString work = std::exchange(text, QString());
+    ElementSpan element = FindElement(work, 0, name);
+    if (element.start >= 0) {
+        char16_t* const data = reinterpret_cast<char16_t*>(work.data());
+        qsizetype kept = element.start; // text before it stays where it is
+        while (element.start >= 0) {
+            // Found before the move below, which only writes under next.start.
+            const ElementSpan next = FindElement(work, element.after, name);
+            const qsizetype stop = next.start < 0 ? work.size() : next.start;
+            std::memmove(data + kept, data + element.after, size_t(stop - element.after) * sizeof(char16_t));
+            kept += stop - element.after;
+            element = next;
+            LetEventsRun(pacer);
+        }
+        work.truncate(kept);
+    }
+    text = std::move(work);
 }
 
 } // namespace
 
 bool KeepPreformatted(QString& text, QStringView tagName, ConversionPacer* pacer)
 {
-    RewriteElements(text, tagName, pacer, &AppendPreformattedContent);
+    RewriteElements(text, html::AsciiLowered(tagName), pacer);
     return true;
 }
 
 bool RemoveElement(QString& text, QStringView tagName, ConversionPacer* pacer)
 {
-    RewriteElements(text, tagName, pacer, nullptr);
+    DeleteElements(text, html::AsciiLowered(tagName), pacer);
     return true;
 }
 
-void AppendWithoutSourceBreaks(QStringView text, QString& out)
+void DeleteSourceBreaks(QString& text)
 {
-    const qsizetype base = out.size();
-    out.resize(base + text.size());
-    char16_t* const begin = reinterpret_cast<char16_t*>(out.data()) + base;
+    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
     char16_t* w = begin;
-    const char16_t* r = text.utf16();
-    const char16_t* const end = r + text.size();
+    const char16_t* r = begin;
+    const char16_t* const end = begin + text.size();
     while (r < end) {
         const char16_t c = *r++;
         if (c == u'\r') {
@@ -137,5 +160,14 @@ void AppendWithoutSourceBreaks(QStringView text, QString& out)
         }
         *w++ = c;
     }
-    out.truncate(base + (w - begin));
+    text.truncate(w - begin);
+}
+
+void PrependInPlace(QString& text, QStringView prefix)
+{
+    const qsizetype old = text.size();
+    text.resize(old + prefix.size()); // grows at the end, where the allocator can extend in place
+    char16_t* const data = reinterpret_cast<char16_t*>(text.data());
+    std::memmove(data + prefix.size(), data, size_t(old) * sizeof(char16_t));
+    std::copy(prefix.utf16(), prefix.utf16() + prefix.size(), data);
 }

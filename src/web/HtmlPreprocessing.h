@@ -8,12 +8,16 @@
 class ConversionPacer;
 
 // Every element of the name (pre, textarea) is replaced by its content with CR LF written as
-// "<BR>" and blanks as "&nbsp;" outside the tags nested in it. Always true.
+// "<BR>" and blanks as "&nbsp;" outside the tags nested in it. Always true. The text is taken
+// over while the elements are rewritten: events run from the pacer see it empty.
 bool KeepPreformatted(QString& text, QStringView tagName, ConversionPacer* pacer = nullptr);
 // Every element of the name is deleted, through the end of the text when it is not closed.
-// Always true.
+// Always true. Works in place on the text taken over, as KeepPreformatted does.
 bool RemoveElement(QString& text, QStringView tagName, ConversionPacer* pacer = nullptr);
 
-// Appends the text with CR LF, lone CR, tabs and the pair of control characters 15, 20
-// deleted, then every "<BR>" (any letter case) written as CR LF. Lone line feeds stay.
-void AppendWithoutSourceBreaks(QStringView text, QString& out);
+// Deletes CR LF, lone CR, tabs and the pair of control characters 15 and 20, then writes
+// every "<BR>" (any letter case) as CR LF. Lone line feeds stay. In place.
+void DeleteSourceBreaks(QString& text);
+
+// Puts prefix in front of text without holding two copies of a long text at once.
+void PrependInPlace(QString& text, QStringView prefix);

@@ -39,6 +39,13 @@ HtmlTagRule ClassifyTagName(QStringView tagName)
 {
     if (tagName.size() < 2 || tagName.size() > kLongestName)
         return {};
+    // Every name in the table goes on after "<" or "</" with one of these letters.
+    const qsizetype letterAt = tagName[1] == u'/' ? 2 : 1;
+    if (letterAt >= tagName.size())
+        return {};
+    const char16_t first = html::AsciiLower(tagName[letterAt].unicode());
+    if (QStringView(u"abdfhilopst").indexOf(QChar(first)) < 0)
+        return {};
     for (const Entry& entry : kTable) {
         if (html::EqualsNoCase(tagName, entry.name))
             return entry.rule;

@@ -86,10 +86,11 @@ TEST(PreprocessingTest, RemoveElementDeletesEachElementToItsEndTag)
 
 TEST(PreprocessingTest, SourceBreaksGoAndBrBecomesCrLf)
 {
-    QString out = QStringLiteral("<BR>");
-    AppendWithoutSourceBreaks(QStringLiteral("a\r\nb\rc\td\ne\x0F\x14" "f\x0F\r\ng<bR>h<B<br>R>"), out);
-    // What was there before is not part of the text cleaned.
-    EXPECT_EQ(out, QStringLiteral("<BR>abcd\nef\x0Fg\r\nh<B\r\nR>"));
+    QString text = QStringLiteral("a\r\nb\rc\td\ne\x0F\x14" "f\x0F\r\ng<bR>h<B<br>R><B\r\nR>");
+    DeleteSourceBreaks(text);
+    EXPECT_EQ(text, QStringLiteral("abcd\nef\x0Fg\r\nh<B\r\nR>\r\n"));
+    PrependInPlace(text, u"<BR>");
+    EXPECT_EQ(text, QStringLiteral("<BR>abcd\nef\x0Fg\r\nh<B\r\nR>\r\n"));
 }
 
 } // namespace

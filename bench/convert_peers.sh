@@ -1,0 +1,70 @@
+#!/bin/bash
+# convert_peers.sh - our `textreader-cli convert` in the same table as the peer converters.
+#
+# Usage (from anywhere):
+#   bench/convert_peers.sh [CORPUS_DIR] [--scaling]
+# Runs ../shared/bench/peers.sh for the peers, then times textreader-cli convert with hyperfine
+# on the very same files (empty.html, the corpus pages or the synthetic 1x/4x/16x pages) in the
+# same run, and prints one table: every peer row, our rows, and per file our median against the
+# fastest peer's, our conversion rate and our peak memory above the empty page's.
+# Env: TR_CLI (default build/html-bench/bin/textreader-cli, a Release build), PEERS
+# (default /work/shared/bench/peers.sh), and peers.sh's own TOOLS, WARMUP, MIN_RUNS, MAX_RUNS,
+# SCALE_RUNS, SYNTH_FILES, OUT.
+set -euo pipefail
+HERE=$(cd "$(dirname "$0")" && pwd)
+ROOT=$(dirname "$HERE")
+CORPUS=${1:-/work/shared/bench/corpus}
+MODE=${2:-files}
+PEERS=${PEERS:-/work/shared/bench/peers.sh}
+TR_CLI=${TR_CLI:-$ROOT/build/html-bench/bin/textreader-cli}
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+[ -x "$TR_CLI" ] || { echo "no $TR_CLI: build it with -DCMAKE_BUILD_TYPE=Release first" >&2; exit 1; }
+export OUT=${OUT:-$(mktemp -d /tmp/convert-peers.XXXXXX)}
+mkdir -p "$OUT"
+
+bash "$PEERS" "$CORPUS" ${2:+"$2"} | tee "$OUT/peers-table.txt"
+
+if [ "$MODE" = "--scaling" ]; then
+  FILES=("$OUT/empty.html" "$OUT/synth-x01.html" "$OUT/synth-x04.html" "$OUT/synth-x16.html")
+  HF=(-N --output=pipe --runs "${SCALE_RUNS:-3}")
+else
+  mapfile -t FILES < <(find "$CORPUS" -maxdepth 1 -type f \( -name '*.html' -o -name '*.htm' \) -printf '%s\t%p\n' | sort -n | cut -f2-)
+  FILES=("$OUT/empty.html" "${FILES[@]}")
+  HF=(-N --output=pipe --warmup "${WARMUP:-1}" --min-runs "${MIN_RUNS:-5}" --max-runs "${MAX_RUNS:-20}")
+fi
+
+: > "$OUT/ours.tsv"
+for f in "${FILES[@]}"; do
+  b=$(basename "$f")
+  hyperfine "${HF[@]}" --export-json "$OUT/ours-$b.json" -n textreader "$TR_CLI convert $f" >/dev/null 2>"$OUT/ours-$b.err"
+  /usr/bin/time -v -o "$OUT/ours-rss.txt" "$TR_CLI" convert "$f" > "$OUT/ours-out-$b.txt" 2>/dev/null
+  rss=$(awk -F': ' '/Maximum resident/{print $2}' "$OUT/ours-rss.txt")
+  printf '%s\t%s\t%s\t%s\n' "$b" "$(stat -c %s "$f")" "$rss" "$(stat -c %s "$OUT/ours-out-$b.txt")" >> "$OUT/ours.tsv"
+done
+
+python3 - "$OUT" <<'PYEOF'
+import sys, json, os, re
+out = sys.argv[1]
+peers = {}
+for line in open(os.path.join(out, 'peers-table.txt')):
+    f = line.split()
+    if len(f) == 8 and not line.startswith(('#', 'tool')):
+        peers.setdefault(f[1], []).append((f[0], float(f[3])))
+ours = []
+for line in open(os.path.join(out, 'ours.tsv')):
+    b, size, rss, ob = line.rstrip('\n').split('\t')
+    r = json.load(open(os.path.join(out, 'ours-%s.json' % b)))['results'][0]
+    ours.append((b, int(size), int(rss) / 1024, int(ob), r['median'] * 1e3, len(r['times'])))
+base_rss = next((o[2] for o in ours if o[0] == 'empty.html'), 0.0)
+print()
+print('%-12s %-30s %8s %10s %8s %8s %10s %5s' % ('tool', 'file', 'in_MB', 'median_ms', 'MB/s', 'RSS_MB', 'out_bytes', 'runs'))
+for b, size, rss, ob, ms, n in ours:
+    mb = size / 1e6
+    print('%-12s %-30s %8.3f %10.1f %8.2f %8.1f %10d %5d' % ('textreader', b, mb, ms, mb / (ms / 1e3), rss, ob, n))
+print()
+print('%-30s %-12s %10s %10s %8s %12s' % ('file', 'fastest_peer', 'peer_ms', 'ours_ms', 'speedup', 'RSS_over_in'))
+for b, size, rss, ob, ms, n in ours:
+    best = min(peers.get(b, [('-', float('nan'))]), key=lambda t: t[1])
+    over = (rss - base_rss) * 1024 * 1024 / size if size and b != 'empty.html' else float('nan')
+    print('%-30s %-12s %10.1f %10.1f %7.2fx %11.2fx' % (b, best[0], best[1], ms, best[1] / ms, over))
+PYEOF
