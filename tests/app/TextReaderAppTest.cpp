@@ -1,0 +1,42 @@
+// The application object wires the viewer to the stored files: what a run leaves behind.
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "TextReaderApp.h"
+#include "settings/IniStore.h"
+#include "support/TempFolder.h"
+#include "viewer/ui/Form1.h"
+
+TEST(TextReaderApp, RunShowsTheViewerReadableAndCloseWritesEveryFile)
+{
+    TempFolder folder;
+    const ProgramPaths paths = folder.paths(false);
+    QFile::copy(QStringLiteral(TR_SOURCE_DIR "/data/Howto.txt"), paths.programFile(QStringLiteral("Howto.txt")));
+    TextReaderApp app(paths);
+    ASSERT_TRUE(app.Start(QString()));
+
+    Form1& viewer = app.Viewer();
+    ViewerState& state = viewer.Viewer();
+    EXPECT_TRUE(viewer.isVisible());
+    // The page is legible: white text on black at 70 % opacity, hiding after 120 s.
+    EXPECT_EQ(state.Alfa, 70);
+    EXPECT_EQ(state.IdleTimer[1], 120);
+    EXPECT_EQ(viewer.CanvasSurface().BackColor(), 0u);
+    EXPECT_EQ(viewer.PageBufferSurface().BackColor(), 0u);
+    const QImage& page = viewer.CanvasSurface().image();
+    int white = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < page.width(); ++x)
+            white += page.pixel(x, y) == qRgb(255, 255, 255);
+    EXPECT_GT(white, 20); // the help text's first line
+
+    viewer.Form_Unload();
+    EXPECT_EQ(state.QuitState, 2);
+    EXPECT_TRUE(QFile::exists(paths.dataFile(QStringLiteral("rireki.dat"))));
+    EXPECT_TRUE(QFile::exists(paths.dataFile(QStringLiteral("clip.txt"))));
+    IniStore ini(paths);
+    EXPECT_EQ(ini.ReadIniNumber(QStringLiteral("FormData"), QStringLiteral("FormW")), Form1::kClientWidthTwips);
+    EXPECT_EQ(ini.ReadIniValue(QStringLiteral("FormData"), QStringLiteral("Rireki")).toText(), QStringLiteral("1"));
+    // The hotkey table was loaded with its built-in keys and written back.
+    EXPECT_EQ(ini.ReadIniNumber(QStringLiteral("HotKey"), QStringLiteral("KeyCode0")), 19);
+}
