@@ -144,9 +144,9 @@ TEST_F(CommandsPaste, CopyPutsThePlainTextAndAltCopyThePageOnScreen)
     EXPECT_EQ(page().StatusMessage, QStringLiteral("コピー完了"));
 
     key(Qt::Key_C, Qt::AltModifier);
-    QString onScreen = viewer.PageText;
-    onScreen.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString onScreen = viewer.PageText; // line breaks kept as lone CRs by the renderer
+    onScreen.replace(u'\r', u'\n');
     EXPECT_EQ(QApplication::clipboard()->text(), onScreen);
-    EXPECT_TRUE(onScreen.startsWith(QStringLiteral("見だし行")));
+    EXPECT_EQ(onScreen.left(14), QStringLiteral("見だし行\n本文 URLリンク")); // markup consumed
     EXPECT_EQ(page().StatusMessage, QStringLiteral("一部コピー完了"));
 }

@@ -91,9 +91,11 @@ void ViewerCommands::CopyAll()
 }
 
 // The characters of the page on screen as the renderer laid them out (markup consumed).
+// The renderer keeps each line break as its CR alone; the clipboard gets whole line breaks
+// in the platform's convention.
 void ViewerCommands::CopyPageOnScreen()
 {
-    QString text = ctx_.window.viewer().PageText;
+    QString text = ToCrLf(ctx_.window.viewer().PageText);
 #ifndef Q_OS_WIN
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 #endif
