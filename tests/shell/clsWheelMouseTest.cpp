@@ -103,29 +103,19 @@ TEST_F(WheelFixture, MiddleButtonGivesTwipsAndOtherButtonsNothing)
                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &left);
 
-    const double tx = 1440.0 / window.logicalDpiX(), ty = 1440.0 / window.logicalDpiY();
-    ASSERT_EQ(downs.size(), 1u);
-    ASSERT_EQ(ups.size(), 1u);
-    EXPECT_FLOAT_EQ(downs[0].first, float(10 * tx));
-    EXPECT_FLOAT_EQ(downs[0].second, float(20 * ty));
-    EXPECT_FLOAT_EQ(ups[0].first, float(3 * tx));
+    const float tx = float(1440.0 / window.logicalDpiX()), ty = float(1440.0 / window.logicalDpiY());
+    EXPECT_EQ(downs, (std::vector<std::pair<float, float>>{{10 * tx, 20 * ty}}));
+    EXPECT_EQ(ups, (std::vector<std::pair<float, float>>{{3 * tx, 4 * ty}}));
     EXPECT_EQ(window.presses, 2); // middle and left both reach the window
 }
 
 TEST_F(WheelFixture, AWindowIsWatchedOnceAndNotAfterTerminate)
 {
-    EXPECT_FALSE(source.Initialize(&window));
     clsWheelMouse second;
+    EXPECT_FALSE(source.Initialize(&window));
     EXPECT_FALSE(second.Initialize(&window));
-    EXPECT_FALSE(second.Initialize(nullptr));
-
     source.Terminate();
     Wheel(window, -120);
     EXPECT_TRUE(turns.empty());
     EXPECT_TRUE(second.Initialize(&window)); // free again
-    {
-        clsWheelMouse scoped;
-        CountingWidget other;
-        EXPECT_TRUE(scoped.Initialize(&other));
-    } // destroyed while watching: must unhook without touching freed memory
 }

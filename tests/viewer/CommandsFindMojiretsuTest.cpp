@@ -29,11 +29,3 @@ TEST_F(CommandsFindMojiretsu, EachStepRecordsThePageAndSaysWhetherThePositionIsB
     EXPECT_EQ(viewer.PageStartList, QStringLiteral("%1,%2,1").arg(third).arg(second));
 }
 
-TEST_F(CommandsFindMojiretsu, WalkingToTheEndStops)
-{
-    int steps = 0;
-    while (!FindMojiretsu(input->Window(), viewer.CurrentText.size()) && steps < 1000)
-        ++steps;
-    EXPECT_LT(steps, 1000);
-    EXPECT_GT(steps, 3);
-}

@@ -89,14 +89,6 @@ TEST_F(CommandsGuard, NoCommandRunsOnceTheViewerIsQuitting)
     EXPECT_FALSE(f().Unloaded());
 }
 
-TEST_F(CommandsGuard, AHiddenViewerIsShownBeforeTheCommandRuns)
-{
-    form->hide();
-    key(Qt::Key_W);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(host.calls, QStringList{"Form6"});
-}
-
 TEST_F(CommandsGuard, BusyFetchSkipsOnlyTheMarkedRows)
 {
     viewer.FetchBusy = 1;

@@ -121,14 +121,3 @@ TEST_F(KeysNavigation, LetterCommandsIgnoreModifiersAndPagingKeysNeedNone)
     EXPECT_EQ(viewer.ReadPosition, position);
 }
 
-TEST_F(KeysNavigation, ReturnMushiTogglesAndLaysThePageOutAgain)
-{
-    show(QStringLiteral("a\r\n\r\n\r\n\r\nb\r\nc"));
-    const QString withBreaks = viewer.PageText;
-    key(Qt::Key_A);
-    EXPECT_TRUE(viewer.ReturnMushi);
-    EXPECT_NE(viewer.PageText, withBreaks);
-    key(Qt::Key_A);
-    EXPECT_FALSE(viewer.ReturnMushi);
-    EXPECT_EQ(viewer.PageText, withBreaks);
-}

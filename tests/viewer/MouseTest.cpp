@@ -100,16 +100,3 @@ TEST_F(Mouse, ShiftClickOpensTheButtonBarWithTheBrowserButtonsAndAClickClosesIt)
     EXPECT_EQ(viewer.PageStartList, list); // that click only closed the bar
 }
 
-TEST_F(Mouse, TheWheelPagesLikeDownAndUp)
-{
-    const int32_t second = viewer.ReadPosition;
-    input->Mouse().m_CWheel_MouseWheel(-1);
-    settle();
-    EXPECT_EQ(viewer.PageStartList, QStringLiteral("%1,1").arg(second));
-    input->Mouse().m_CWheel_MouseWheel(0);
-    settle();
-    EXPECT_EQ(viewer.PageStartList, QStringLiteral("%1,1").arg(second));
-    input->Mouse().m_CWheel_MouseWheel(1);
-    settle();
-    EXPECT_EQ(viewer.PageStartList, QStringLiteral("1"));
-}
