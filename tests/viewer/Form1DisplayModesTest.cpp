@@ -167,7 +167,8 @@ TEST(Form1PageTurn, ScrollModeAndBackwardTurnsBringThePageInFromTheBuffer)
     v.viewer().MessageSpeed = 0;
     v.viewer().ReadPosition = second;
     v.page().ScrollState[0] = 1;
-    v.startTyping();
+    v.page().PenPos = {0, 0};
+    v.form().SetTimerEnabled(1, true); // the old page stays on screen
     v.form().Timer1_Timer();
     EXPECT_FALSE(v.form().TimerEnabled(1));
     ASSERT_TRUE(v.form().TimerEnabled(5));
