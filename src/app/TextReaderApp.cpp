@@ -8,15 +8,24 @@
 #include "settings/HistoryFile.h"
 #include "settings/HotKeySettings.h"
 #include "viewer/ui/Form1.h"
+#include "viewer/ui/ViewerCommandsForm1.h"
 
 TextReaderApp::TextReaderApp(ProgramPaths paths) : paths_(paths), settings_(paths) {}
 
-TextReaderApp::~TextReaderApp() = default;
+TextReaderApp::~TextReaderApp()
+{
+    // The commands go before the window they drive.
+    if (form1_)
+        form1_->SetInput(nullptr);
+    commands_.reset();
+}
 
 bool TextReaderApp::Start(const QString& commandLine)
 {
     form1_ = std::make_unique<Form1>(Form1::Shared{viewer_, page_, history_, paths_, settings_,
                                                    prompter_, effects_, *this});
+    commands_ = std::make_unique<ViewerCommandsInput>(*form1_, commandHost_);
+    form1_->SetInput(commands_.get());
     return form1_->Form_Load(commandLine);
 }
 

@@ -11,12 +11,14 @@
 #include "settings/HotKeyTable.h"
 #include "settings/IniStore.h"
 #include "viewer/ViewerState.h"
+#include "viewer/ui/ViewerCommandHost.h"
 #include "viewer/ui/Form1Hooks.h"
 #include "viewer/ui/WindowEffects.h"
 #include "web/PageHistory.h"
 #include "web/PageRecord.h"
 
 class Form1;
+class ViewerCommandsInput;
 
 class TextReaderApp : public Form1Hooks {
 public:
@@ -48,6 +50,9 @@ private:
     HotKeys hotKeys_;
     MessageBoxPrompter prompter_;
     QtWindowEffects effects_;
+    // The other windows the commands open; none exists yet, so they do nothing.
+    NullViewerCommandHost commandHost_;
     std::unique_ptr<Form1> form1_;
+    std::unique_ptr<ViewerCommandsInput> commands_;
     bool displaySettingsApplied_ = false;
 };

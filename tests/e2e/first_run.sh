@@ -44,4 +44,20 @@ for line in 'FormW=8865' 'FormH=2295' 'MessageSpeed=5' 'ReturnMushi=False' 'Rire
 done
 grep -Eq '^Textlength=[0-9]+' "$INI" || fail "Setting.ini lacks the reading position"
 [ ! -e "$DIR/Save/textreader.lock" ] || fail "the lock file was left behind"
+
+# A later run starts where the first one stopped; one page on, the page list has two starts.
+"$DIR/textreader" >>"$DIR/out.log" 2>&1 &
+PID=$!
+WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^テキストリーダ$' | head -1) \
+  || fail "the viewer window did not appear again"
+xdotool windowfocus --sync "$WID" 2>/dev/null || true
+xdotool key --clearmodifiers Down
+sleep 3
+xdotool key --clearmodifiers Escape
+for _ in $(seq 1 50); do kill -0 "$PID" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$PID" 2>/dev/null && fail "Esc did not end the second run"
+wait "$PID" || fail "the second run ended with status $?"
+PID=
+grep -Eq $'^Rireki=[0-9]+,1\r?$' "$INI" || fail "the page turn was not remembered: $(grep Rireki= "$INI")"
+cmp -s "$DIR/howto.932" "$DIR/Save/clip.txt" || fail "the second run changed clip.txt"
 echo "ok"
