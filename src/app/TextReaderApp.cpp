@@ -7,6 +7,8 @@
 #include "core/Notation.h"
 #include "settings/HistoryFile.h"
 #include "settings/HotKeySettings.h"
+#include "shell/ui/clsWheelMouse.h"
+#include "shell/ui/clsWheelMouseViewer.h"
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/ViewerCommandsForm1.h"
 
@@ -17,6 +19,7 @@ TextReaderApp::~TextReaderApp()
     // The commands go before the window they drive.
     if (form1_)
         form1_->SetInput(nullptr);
+    m_CWheel.reset();
     commands_.reset();
 }
 
@@ -36,6 +39,19 @@ void TextReaderApp::SaveHistory() { ::SaveHistory(paths_, history_); }
 void TextReaderApp::LoadHotKeySettings() { ::LoadHotKeySettings(settings_, hotKeys_); }
 
 void TextReaderApp::SaveHotKeySettings() { ::SaveHotKeySettings(settings_, hotKeys_); }
+
+void TextReaderApp::InstallDesktopHooks(Form1& viewer)
+{
+    // The global hotkeys come with their window; the wheel source is here now.
+    m_CWheel = std::make_unique<clsWheelMouse>();
+    StartViewerWheel(*m_CWheel, viewer, commands_->Mouse());
+}
+
+void TextReaderApp::RemoveDesktopHooks(Form1& /*viewer*/)
+{
+    if (m_CWheel)
+        m_CWheel->Terminate();
+}
 
 void TextReaderApp::ShowMainFrame()
 {

@@ -19,6 +19,7 @@
 
 class Form1;
 class ViewerCommandsInput;
+class clsWheelMouse;
 
 class TextReaderApp : public Form1Hooks {
 public:
@@ -34,6 +35,8 @@ public:
     void SaveHistory() override;
     void LoadHotKeySettings() override;
     void SaveHotKeySettings() override;
+    void InstallDesktopHooks(Form1& viewer) override;
+    void RemoveDesktopHooks(Form1& viewer) override;
     void ShowMainFrame() override;
     void ApplyBackgroundTransparency(Form1& viewer) override;
     void ViewerUnloaded() override;
@@ -54,5 +57,6 @@ private:
     NullViewerCommandHost commandHost_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ViewerCommandsInput> commands_;
+    std::unique_ptr<clsWheelMouse> m_CWheel; // the wheel source, outside a debug run
     bool displaySettingsApplied_ = false;
 };

@@ -32,6 +32,7 @@ void Form1::FadeTo(bool showing)
 {
     if (showing) {
         show();
+        activateWindow(); // keys go to the viewer again
         // Paint the page before it fades in: no events run during the fade.
         repaint();
     }
