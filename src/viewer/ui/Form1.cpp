@@ -159,6 +159,8 @@ void Form1::SetGeometryTwips(const FormGeometry& g)
     auto px = [tpp](int32_t twips) { return int(std::lround(twips / tpp)); };
     move(px(g.Left), px(g.Top));
     resize(px(g.Width), px(g.Height));
+    // A hidden window hears of its new size only when shown; the page is laid out before.
+    Form_Resize();
 }
 
 double Form1::Point(double px) const { return px * TwipsPerPixel(); }
