@@ -13,12 +13,6 @@ constexpr Colour kWhite = 0x00FFFFFF;
 
 Colour At(const Surface& s, int x, int y) { return FromQColor(QColor(s.image().pixel(x, y))); }
 
-TEST(Surface, ColoursAreBlueGreenRedWithRedInTheLowByte)
-{
-    EXPECT_EQ(ToQColor(0x00336699), QColor(0x99, 0x66, 0x33));
-    EXPECT_EQ(FromQColor(QColor(1, 2, 3)), Colour(0x00030201));
-}
-
 TEST(Surface, MeasuresInTwipsOrPixels)
 {
     Surface s(100, 50);
@@ -111,22 +105,6 @@ TEST(Surface, ResizeKeepsWhatFitsAndReportsChanges)
     changed = QRect();
     s.FillBox(1, 1, 2, 2, kWhite);
     EXPECT_EQ(changed, QRect(1, 1, 2, 2));
-}
-
-TEST(Surface, PrintDrawsInTheForeColourAndAdvances)
-{
-    Surface s(200, 40);
-    s.setTwipsPerPixel(15);
-    s.setFont(QFont(QStringLiteral("IPAGothic"), 12));
-    s.setBackColor(kWhite);
-    s.Cls();
-    s.setForeColor(kRed);
-    s.Print(u"■■");
-    EXPECT_EQ(s.CurrentX, s.TextWidth(u"■■"));
-    bool red = false;
-    for (int x = 0; x < 40; ++x)
-        red = red || At(s, x, 8) == kRed;
-    EXPECT_TRUE(red);
 }
 
 } // namespace

@@ -119,15 +119,6 @@ TEST(StatusGauge, BandCoversThePartOfTheTextOnScreen)
     EXPECT_EQ(f.canvas.ForeColor(), kWhite);
 }
 
-TEST(StatusGauge, EmptyTextBecomesOneSpaceInsteadOfDividingByZero)
-{
-    RendererFixture f;
-    f.setText(QString());
-    f.canvas.setForeColor(kWhite);
-    f.status.line_print_Color();
-    EXPECT_EQ(f.viewer.CurrentText, QStringLiteral(" "));
-}
-
 TEST(StatusRenderers, NothingIsDrawnWhileMeasuring)
 {
     RendererFixture f;
