@@ -143,45 +143,32 @@ void CharacterRenderer::pageFull()
 
 bool CharacterRenderer::takeColourMarker(Surface& s, QStringView at)
 {
-    if (at[0] != u'\\') { // the common case: no marker can start here
-        if (viewer_.HighlightOn)
-            s.setForeColor(marked::kHighlightColour);
-        if (viewer_.FontColourOn)
-            s.setForeColor(marked::kFontColour);
-        return false;
-    }
-    if (at.startsWith(marked::kHighlightOff)) {
-        viewer_.HighlightOn = false;
-        s.setForeColor(pop());
+    // The font colour is applied after the highlight, so it wins where both are on.
+    return takeMarkerPair(s, at, marked::kHighlightOn, marked::kHighlightOff, viewer_.HighlightOn,
+                          marked::kHighlightColour)
+        || takeMarkerPair(s, at, marked::kFontColourOn, marked::kFontColourOff,
+                          viewer_.FontColourOn, marked::kFontColour);
+}
+
+bool CharacterRenderer::takeMarkerPair(Surface& s, QStringView at, QStringView onMarker,
+                                       QStringView offMarker, bool& on, uint32_t colour)
+{
+    const bool marker = at[0] == u'\\';
+    if (marker && at.startsWith(offMarker)) {
+        on = false;
+        s.setForeColor(pop()); // the colour in force before the run
         viewer_.ReadPosition += 3;
         page_.SkippedMarkup = 0;
         return true;
     }
-    if (viewer_.HighlightOn)
-        s.setForeColor(marked::kHighlightColour);
-    if (at.startsWith(marked::kHighlightOn)) {
-        viewer_.HighlightOn = true;
+    if (on)
+        s.setForeColor(colour);
+    if (marker && at.startsWith(onMarker)) {
+        on = true;
         push(s.ForeColor());
-        s.setForeColor(marked::kHighlightColour);
+        s.setForeColor(colour);
         viewer_.ReadPosition += 3;
-        page_.SkippedMarkup += 3;
-        return true;
-    }
-    if (at.startsWith(marked::kFontColourOff)) {
-        viewer_.FontColourOn = false;
-        s.setForeColor(pop());
-        viewer_.ReadPosition += 3;
-        page_.SkippedMarkup = 0;
-        return true;
-    }
-    if (viewer_.FontColourOn)
-        s.setForeColor(marked::kFontColour);
-    if (at.startsWith(marked::kFontColourOn)) {
-        viewer_.FontColourOn = true;
-        push(s.ForeColor());
-        s.setForeColor(marked::kFontColour);
-        viewer_.ReadPosition += 3;
-        page_.SkippedMarkup += 3;
+        page_.SkippedMarkup += 3; // read again if the page ends before the next character
         return true;
     }
     return false;

@@ -34,6 +34,8 @@ private:
     void startPage(Surface& s);
     void endOfText();
     bool takeColourMarker(Surface& s, QStringView at);
+    bool takeMarkerPair(Surface& s, QStringView at, QStringView onMarker, QStringView offMarker,
+                        bool& on, uint32_t colour);
     bool takeAnchor(QStringView at);
     bool takeLinkCharacter(Surface& s, QStringView glyph);
     void startLink(Surface& s, const Metrics& m, QStringView glyph);
