@@ -22,7 +22,7 @@
 class ButtonBar;
 class Form1Hooks;
 class IniStore;
-class PageHistory;
+struct PageHistory;
 class Prompter;
 class ProgramPaths;
 class QLabel;
