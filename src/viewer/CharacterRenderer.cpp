@@ -59,6 +59,7 @@ void CharacterRenderer::Hitomoji_Print()
     }
     Surface& s = *canvas;
     lastStop_ = Stop::None;
+    linkStartedHere_ = false;
     if (page_.PenPos.atPageStart())
         startPage(s);
     Metrics m = metrics(s);
@@ -133,6 +134,10 @@ void CharacterRenderer::pageFull()
     status_.line_print();
     host_.SetTimer1Enabled(false);
     lastStop_ = Stop::PageFull;
+    // A link whose first letter did not fit belongs to the next page: its box would lie
+    // over the status line, where pointing at it would show and follow a link not on screen.
+    if (linkStartedHere_)
+        page_.LinkCount[0] -= 1;
     page_.LinkCount[1] = page_.LinkCount[0];
     page_.LinkCount[0] = 0;
     page_.LinkCount[2] = kNoSelectedLink;
@@ -221,6 +226,7 @@ void CharacterRenderer::startLink(Surface& s, const Metrics& m, QStringView glyp
                                      ToInt32(pen.Y + s.TextHeight(u"URL ") + m.px)};
         page_.LinkUrl[size_t(n)] = *url;
         page_.LinkCount[0] = n + 1;
+        linkStartedHere_ = true;
     }
     int32_t& next = viewer_.UrlRingNext;
     if (next < 0 || next >= int32_t(viewer_.UrlRing.size()))
@@ -238,7 +244,10 @@ void CharacterRenderer::startLink(Surface& s, const Metrics& m, QStringView glyp
 void CharacterRenderer::lineBreak(Metrics& m, QStringView glyph)
 {
     page_.BreakRun += 1;
-    viewer_.ReadPosition += 2; // the CR and the LF taken to follow it
+    // The CR and its LF; a CR without one does not swallow the next character.
+    const QString& text = viewer_.CurrentText;
+    const qsizetype next = viewer_.ReadPosition; // 0-based index of the character after CR
+    viewer_.ReadPosition += (next < text.size() && text[next] != u'\n') ? 1 : 2;
     page_.CurrentLine += glyph;
     page_.CurrentLineLength += 1;
     if (page_.BreakRun > 1)

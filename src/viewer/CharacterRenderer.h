@@ -52,4 +52,5 @@ private:
     StatusRenderer& status_;
     LinkIndex links_; // link list entries of the current text, found once per text
     Stop lastStop_ = Stop::None;
+    bool linkStartedHere_ = false; // this call recorded a link in the page's table
 };

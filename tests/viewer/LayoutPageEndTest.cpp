@@ -54,6 +54,12 @@ TEST(LayoutPageEnd, BlankLinesAddHalfLinesAndSpacesOnlyLinesCountAsBlank)
     f.setText(QStringLiteral("A\r\n  \r\n\u3000\r\nB"));
     EXPECT_EQ(MeasuredStarts(f), (std::vector<int32_t>{1, 11}));
 
+    // a CR without its LF still breaks the line and keeps the next character
+    f.setText(QStringLiteral("A\rB"));
+    f.drawPage();
+    EXPECT_EQ(f.viewer.PageText, QStringLiteral("A\rB"));
+    EXPECT_EQ(f.page.PenPos.Y, f.lineHeightTwips());
+
     // leading blanks of a line with text are drawn, not skipped
     f.setText(QStringLiteral("A\r\n  B"));
     f.drawPage();

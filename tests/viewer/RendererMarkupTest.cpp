@@ -121,6 +121,22 @@ TEST(RendererMarkup, MoreLinksThanTheTableHoldsAreDrawnButNotRecorded)
     EXPECT_EQ(linkPart.count(QStringLiteral("URL")), 250);
 }
 
+TEST(RendererMarkup, LinkThatDoesNotFitBelongsToTheNextPage)
+{
+    RendererFixture f;
+    f.setText(QString(2000, u'x'));
+    f.viewer.ReadPosition = 1;
+    const int32_t next = MeasurePageStarts(f.viewer, f.page, f.host, f.renderer).starts.at(1);
+
+    f.setText(QString(next - 1, u'x') + QStringLiteral("URL\\\\{0001} y") + kLinkList);
+    f.drawPage();
+    EXPECT_EQ(f.viewer.ReadPosition, next);
+    EXPECT_EQ(f.page.LinkCount[1], 0);
+    f.drawPage();
+    EXPECT_EQ(f.page.LinkCount[1], 1);
+    EXPECT_EQ(f.page.LinkRect[0][1], 0);
+}
+
 TEST(RendererMarkup, ColourStackIsSevenDeep)
 {
     RendererFixture f;
