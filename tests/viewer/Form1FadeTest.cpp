@@ -60,14 +60,12 @@ TEST(Form1Fade, IdleViewerHidesAfterCloseTimeOnlyWhenCloseTimeIsSet)
     for (int i = 0; i < 400; ++i)
         v.run.form->Timer6_Timer();
     EXPECT_TRUE(v.run.form->isVisible());
-}
 
-TEST(Form1Fade, DebugRunStopsTheIdleTimerAtItsFirstTick)
-{
-    ShownViewer v(QStringLiteral("/DEBUG"));
-    v.run.form->Timer6_Timer();
-    EXPECT_FALSE(v.run.form->TimerEnabled(6));
-    EXPECT_EQ(v.run.viewer.TickIntervalMs, 20);
+    // A debug run's idle timer stops at its first tick.
+    ShownViewer debug(QStringLiteral("/DEBUG"));
+    debug.run.form->Timer6_Timer();
+    EXPECT_FALSE(debug.run.form->TimerEnabled(6));
+    EXPECT_TRUE(v.run.form->TimerEnabled(6));
 }
 
 TEST(Form1Fade, ColourKeyPaintsOnlyTheBackgroundTransparent)
