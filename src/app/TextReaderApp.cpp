@@ -89,6 +89,12 @@ void TextReaderApp::ApplyBackgroundTransparency(Form1& viewer)
     viewer.SetWindowAlpha(level);
 }
 
+void TextReaderApp::CommandHost::ToggleBackTouka()
+{
+    app_.viewer_.BackTouka = !app_.viewer_.BackTouka;
+    app_.ApplyBackgroundTransparency(*app_.form1_);
+}
+
 void TextReaderApp::ViewerUnloaded()
 {
     // The viewer is the program: once it has saved and closed, the program ends.

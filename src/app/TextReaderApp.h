@@ -53,8 +53,14 @@ private:
     HotKeys hotKeys_;
     MessageBoxPrompter prompter_;
     QtWindowEffects effects_;
-    // The other windows the commands open; none exists yet, so they do nothing.
-    NullViewerCommandHost commandHost_;
+    // The other windows the commands open. None exists yet: only the background
+    // transparency switch acts, in the display settings' stead.
+    struct CommandHost : NullViewerCommandHost {
+        explicit CommandHost(TextReaderApp& app) : app_(app) {}
+        void ToggleBackTouka() override;
+        TextReaderApp& app_;
+    };
+    CommandHost commandHost_{*this};
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ViewerCommandsInput> commands_;
     std::unique_ptr<clsWheelMouse> m_CWheel; // the wheel source, outside a debug run

@@ -30,6 +30,13 @@ TEST(TextReaderApp, RunShowsTheViewerReadableAndCloseWritesEveryFile)
             white += page.pixel(x, y) == qRgb(255, 255, 255);
     EXPECT_GT(white, 20); // the help text's first line
 
+    // Y switches the background transparency (the colour key) on and off again.
+    viewer.Picture1_KeyDown(89, 0);
+    EXPECT_TRUE(state.BackTouka);
+    EXPECT_TRUE(viewer.ColourKeyTransparency());
+    viewer.Picture1_KeyDown(89, 0);
+    EXPECT_FALSE(viewer.ColourKeyTransparency());
+
     viewer.Form_Unload();
     EXPECT_EQ(state.QuitState, 2);
     EXPECT_TRUE(QFile::exists(paths.dataFile(QStringLiteral("rireki.dat"))));
