@@ -7,7 +7,7 @@
 # on the very same files (empty.html, the corpus pages or the synthetic 1x/4x/16x pages) in the
 # same run, and prints one table: every peer row, our rows, and per file our median against the
 # fastest peer's, our conversion rate and our peak memory above the empty page's.
-# Env: TR_CLI (default build/html-bench/bin/textreader-cli, a Release build), PEERS
+# Env: SKIP_PEERS, SKIP_OURS, TR_CLI (default build/html-bench/bin/textreader-cli, a Release build), PEERS
 # (default /work/shared/bench/peers.sh), and peers.sh's own TOOLS, WARMUP, MIN_RUNS, MAX_RUNS,
 # SCALE_RUNS, SYNTH_FILES, OUT.
 set -euo pipefail
@@ -22,7 +22,8 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 export OUT=${OUT:-$(mktemp -d /tmp/convert-peers.XXXXXX)}
 mkdir -p "$OUT"
 
-bash "$PEERS" "$CORPUS" ${2:+"$2"} | tee "$OUT/peers-table.txt"
+# SKIP_PEERS=1 reuses the peer table of an earlier run in the same OUT.
+[ -n "${SKIP_PEERS:-}" ] || bash "$PEERS" "$CORPUS" ${2:+"$2"} | tee "$OUT/peers-table.txt"
 
 if [ "$MODE" = "--scaling" ]; then
   FILES=("$OUT/empty.html" "$OUT/synth-x01.html" "$OUT/synth-x04.html" "$OUT/synth-x16.html")
@@ -33,8 +34,10 @@ else
   HF=(-N --output=pipe --warmup "${WARMUP:-1}" --min-runs "${MIN_RUNS:-5}" --max-runs "${MAX_RUNS:-20}")
 fi
 
-: > "$OUT/ours.tsv"
+# SKIP_OURS=1 only prints the table again from the timings kept in OUT.
+[ -n "${SKIP_OURS:-}" ] || : > "$OUT/ours.tsv"
 for f in "${FILES[@]}"; do
+  [ -z "${SKIP_OURS:-}" ] || break
   b=$(basename "$f")
   hyperfine "${HF[@]}" --export-json "$OUT/ours-$b.json" -n textreader "$TR_CLI convert $f" >/dev/null 2>"$OUT/ours-$b.err"
   /usr/bin/time -v -o "$OUT/ours-rss.txt" "$TR_CLI" convert "$f" > "$OUT/ours-out-$b.txt" 2>/dev/null
@@ -46,9 +49,11 @@ python3 - "$OUT" <<'PYEOF'
 import sys, json, os, re
 out = sys.argv[1]
 peers = {}
+in_table = False
 for line in open(os.path.join(out, 'peers-table.txt')):
     f = line.split()
-    if len(f) == 8 and not line.startswith(('#', 'tool')):
+    in_table = in_table or line.startswith('tool ')
+    if in_table and len(f) == 8 and re.fullmatch(r'[0-9.]+|nan', f[3]):
         peers.setdefault(f[1], []).append((f[0], float(f[3])))
 ours = []
 for line in open(os.path.join(out, 'ours.tsv')):
