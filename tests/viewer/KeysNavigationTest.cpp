@@ -48,7 +48,7 @@ TEST_F(KeysNavigation, DownPushesEachPageStartAndUpWalksBackToTheFirstPage)
 
 TEST_F(KeysNavigation, UpOnTheFirstPageChangesNothing)
 {
-    for (const QString list : {QStringLiteral("1"), QString()}) {
+    for (const QString& list : {QStringLiteral("1"), QString()}) {
         viewer.PageStartList = list;
         const int32_t position = viewer.ReadPosition;
         const QImage before = textArea();

@@ -11,23 +11,6 @@
 
 using namespace viewercommands;
 
-namespace {
-
-// A new text is read from its start, typed out from the top of a clear window.
-void StartNewText(ViewerCommandsWindow& w)
-{
-    ViewerState& v = w.viewer();
-    v.ReadPosition = 1;
-    w.page().PenPos = PenPosition{};
-    if (v.Canvas)
-        v.Canvas->Cls();
-    v.PageStartList = QStringLiteral("1");
-    v.PageText.clear();
-    w.SetTimer1Enabled(true);
-}
-
-} // namespace
-
 void ViewerCommands::FetchCompleted()
 {
     ViewerState& v = ctx_.window.viewer();

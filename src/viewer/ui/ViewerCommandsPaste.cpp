@@ -10,6 +10,7 @@
 #include "viewer/ViewerPageState.h"
 #include "viewer/ViewerState.h"
 #include "viewer/ui/ViewerCommands.h"
+#include "viewer/ui/ViewerCommandsSteps.h"
 #include "viewer/ui/ViewerCommandsWindow.h"
 #include "web/ClipFiles.h"
 #include "web/PageHistoryPush.h"
@@ -70,13 +71,7 @@ bool ViewerCommands::Paste()
     ViewerState& v = w.viewer();
     PushPageHistory(ctx_.history, ctx_.record, v);
     v.CurrentText = TakeIncomingText(v);
-    v.ReadPosition = 1;
-    w.page().PenPos = PenPosition{};
-    if (v.Canvas)
-        v.Canvas->Cls();
-    v.PageStartList = QStringLiteral("1");
-    v.PageText.clear();
-    w.SetTimer1Enabled(true);
+    viewercommands::StartNewText(w);
     SaveClipText(ctx_.paths, v);
     w.page().StatusMessage = QStringLiteral("貼り付け完了");
     w.line_print();

@@ -1,6 +1,7 @@
 #include "viewer/ui/ViewerCommandsSteps.h"
 
 #include "core/Notation.h"
+#include "core/Surface.h"
 #include "viewer/ViewerPageState.h"
 #include "viewer/ViewerState.h"
 #include "viewer/ui/ViewerCommandsWindow.h"
@@ -61,6 +62,18 @@ void LayOutRestOfPage(ViewerCommandsWindow& window)
     for (int64_t n = StepBound(window.viewer()); n > 0 && window.Timer1Enabled(); --n)
         window.Hitomoji_Print();
     window.SetTimer1Enabled(false);
+}
+
+void StartNewText(ViewerCommandsWindow& w)
+{
+    ViewerState& v = w.viewer();
+    v.ReadPosition = 1;
+    w.page().PenPos = PenPosition{};
+    if (v.Canvas)
+        v.Canvas->Cls();
+    v.PageStartList = QStringLiteral("1");
+    v.PageText.clear();
+    w.SetTimer1Enabled(true);
 }
 
 } // namespace viewercommands

@@ -13,6 +13,8 @@ int32_t PageOnScreenStart(ViewerState& viewer);
 // Records ReadPosition as the start of the page about to be shown, unless it is already
 // the head of PageStartList.
 void RecordPageStart(ViewerState& viewer);
+// A new text is read from its start, typed out from the top of a clear window.
+void StartNewText(ViewerCommandsWindow& window);
 // One Timer1_Timer step now, past the tick throttle.
 void RunTimer1Step(ViewerCommandsWindow& window);
 // Turns the page off screen in the given direction (scroll mode, backward turns).
