@@ -24,7 +24,7 @@ bool SameNoCase(QStringView a, QStringView b)
 
 qsizetype FindStartTag(QStringView text, qsizetype from, QStringView lowerName)
 {
-    for (qsizetype lt = text.indexOf(u'<', from); lt >= 0; lt = text.indexOf(u'<', lt + 1)) {
+    for (qsizetype lt = FindChar(text, from, u'<'); lt >= 0; lt = FindChar(text, lt + 1, u'<')) {
         if (HasAtNoCase(text, lt + 1, lowerName))
             return lt;
     }
@@ -33,7 +33,7 @@ qsizetype FindStartTag(QStringView text, qsizetype from, QStringView lowerName)
 
 qsizetype FindEndTag(QStringView text, qsizetype from, QStringView lowerName)
 {
-    for (qsizetype lt = text.indexOf(u'<', from); lt >= 0; lt = text.indexOf(u'<', lt + 1)) {
+    for (qsizetype lt = FindChar(text, from, u'<'); lt >= 0; lt = FindChar(text, lt + 1, u'<')) {
         const qsizetype nameAt = lt + 2;
         if (nameAt < text.size() && text[lt + 1] == u'/' && HasAtNoCase(text, nameAt, lowerName)
             && nameAt + lowerName.size() < text.size() && text[nameAt + lowerName.size()] == u'>')

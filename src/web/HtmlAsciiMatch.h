@@ -9,6 +9,20 @@ namespace html {
 
 constexpr char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
 
+// Position of the first c at or after from, -1 when none. Looks at the next few characters
+// itself: between tags the next one is usually near, and the library search pays a call
+// and a set-up for each look.
+inline qsizetype FindChar(QStringView text, qsizetype from, char16_t c)
+{
+    const char16_t* data = text.utf16();
+    const qsizetype nearEnd = qMin(text.size(), from + 24);
+    for (qsizetype i = qMax<qsizetype>(from, 0); i < nearEnd; ++i) {
+        if (data[i] == c)
+            return i;
+    }
+    return nearEnd < text.size() ? text.indexOf(QChar(c), nearEnd) : -1;
+}
+
 // The text with the letters A-Z lowered and nothing else changed.
 QString AsciiLowered(QStringView text);
 

@@ -16,7 +16,7 @@ constexpr int kTagsPerProgressCheck = 15;
 // The tag name: up to the first blank, or the whole tag but its final ">".
 QStringView TagName(QStringView tag)
 {
-    const qsizetype blank = tag.indexOf(u' ');
+    const qsizetype blank = html::FindChar(tag, 0, u' ');
     return tag.first(blank >= 0 ? blank : tag.size() - 1);
 }
 
@@ -127,8 +127,8 @@ HtmlScanResult ScanPreparedText(QStringView prepared, PageRecord& page, Conversi
     const double total = double(prepared.size());
     qsizetype position = 0;
     for (int tags = 1;; ++tags) {
-        const qsizetype open = prepared.indexOf(u'<', position);
-        const qsizetype close = open < 0 ? -1 : prepared.indexOf(u'>', open + 1);
+        const qsizetype open = html::FindChar(prepared, position, u'<');
+        const qsizetype close = open < 0 ? -1 : html::FindChar(prepared, open + 1, u'>');
         if (close < 0) {
             scanner.writeText(prepared.sliced(position));
             break;

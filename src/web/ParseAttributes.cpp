@@ -1,5 +1,7 @@
 #include "web/TagAttributes.h"
 
+#include <algorithm>
+
 #include "web/HtmlAsciiMatch.h"
 
 namespace {
@@ -76,14 +78,14 @@ void ParseAttributes(QStringView rawTag, TagAttributes& table)
 {
     QString cleaned;
     QStringView tag = rawTag;
-    if (rawTag.contains(u'\r') || rawTag.contains(u'\t')) {
+    if (std::any_of(rawTag.begin(), rawTag.end(), [](QChar c) { return c == u'\r' || c == u'\t'; })) {
         cleaned = WithoutBreaksAndTabs(rawTag);
         tag = cleaned;
     }
     table.clear();
     qsizetype search = 0;
     while (table.filled < TagAttributes::kLastSlot) {
-        const qsizetype equals = tag.indexOf(u'=', search);
+        const qsizetype equals = html::FindChar(tag, search, u'=');
         if (equals < 0)
             return;
         const qsizetype nameStart = equals > 0 ? tag.lastIndexOf(u' ', equals - 1) + 1 : 0;
