@@ -7,17 +7,22 @@
 
 using CliCommandRun = std::function<int(const QStringList& args)>;
 
+// Whether a command needs fonts (a QGuiApplication) or runs on plain text; starting the
+// application costs more than converting a small page.
+enum class CliNeeds { Text, Fonts };
+
 struct CliCommandInfo {
     CliCommandRun run;
     const char* usage;
+    CliNeeds needs;
 };
 
 std::map<QString, CliCommandInfo>& CliCommands();
 
 struct CliCommandRegistration {
-    CliCommandRegistration(const char* name, const char* usage, CliCommandRun run)
+    CliCommandRegistration(const char* name, const char* usage, CliCommandRun run, CliNeeds needs = CliNeeds::Fonts)
     {
-        CliCommands()[QString::fromLatin1(name)] = CliCommandInfo{std::move(run), usage};
+        CliCommands()[QString::fromLatin1(name)] = CliCommandInfo{std::move(run), usage, needs};
     }
 };
 

@@ -113,6 +113,6 @@ int RunConvert(const QStringList& args)
 
 const CliCommandRegistration kConvert("convert",
                                       "FILE [--title T] [--request-url U] [--page-url P] [--base-url B] [--plain]",
-                                      &RunConvert);
+                                      &RunConvert, CliNeeds::Text);
 
 } // namespace

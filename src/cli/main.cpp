@@ -36,15 +36,19 @@ int Usage()
 
 int main(int argc, char** argv)
 {
-    // Layout needs fonts, never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    QGuiApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
     if (args.isEmpty())
         return Usage();
     const auto it = CliCommands().find(args.takeFirst());
     if (it == CliCommands().end())
         return Usage();
+    if (it->second.needs == CliNeeds::Text)
+        return it->second.run(args);
+    // Layout needs fonts, never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    QGuiApplication app(argc, argv);
     return it->second.run(args);
 }
