@@ -7,16 +7,16 @@
 # on the very same files (empty.html, the corpus pages or the synthetic 1x/4x/16x pages) in the
 # same run, and prints one table: every peer row, our rows, and per file our median against the
 # fastest peer's, our conversion rate and our peak memory above the empty page's.
-# Env: SKIP_PEERS, SKIP_OURS, TR_CLI (default build/html-bench/bin/textreader-cli, a Release build), PEERS
-# (default /work/shared/bench/peers.sh), and peers.sh's own TOOLS, WARMUP, MIN_RUNS, MAX_RUNS,
+# Env: SKIP_PEERS, SKIP_OURS, TR_CLI (default build/release/bin/textreader-cli, a Release build), PEERS
+# (default $ROOT/../shared/bench/peers.sh), and peers.sh's own TOOLS, WARMUP, MIN_RUNS, MAX_RUNS,
 # SCALE_RUNS, SYNTH_FILES, OUT.
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(dirname "$HERE")
-CORPUS=${1:-/work/shared/bench/corpus}
+CORPUS=${1:-$ROOT/../shared/bench/corpus}
 MODE=${2:-files}
-PEERS=${PEERS:-/work/shared/bench/peers.sh}
-TR_CLI=${TR_CLI:-$ROOT/build/html-bench/bin/textreader-cli}
+PEERS=${PEERS:-$ROOT/../shared/bench/peers.sh}
+TR_CLI=${TR_CLI:-$ROOT/build/release/bin/textreader-cli}
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 [ -x "$TR_CLI" ] || { echo "no $TR_CLI: build it with -DCMAKE_BUILD_TYPE=Release first" >&2; exit 1; }
 export OUT=${OUT:-$(mktemp -d /tmp/convert-peers.XXXXXX)}

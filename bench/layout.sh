@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD_DIR:-build/layout-bench}
-CORPUS=${TR_BENCH_CORPUS:-/work/shared/bench/corpus/text}
+CORPUS=${TR_BENCH_CORPUS:-../shared/bench/corpus/text}
 OUT=bench/results/layout.txt
 
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTEXTREADER_BENCH=ON \

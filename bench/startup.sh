@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD_DIR:-build/startup-bench}
-CORPUS=${TR_BENCH_CORPUS:-/work/shared/bench/corpus/text}
+CORPUS=${TR_BENCH_CORPUS:-../shared/bench/corpus/text}
 RUNS=${RUNS:-11}
 OUT=bench/results/startup.txt
 
