@@ -1,6 +1,7 @@
 #include "web/HtmlTagTable.h"
 
 #include <array>
+#include <vector>
 
 #include "web/HtmlAsciiMatch.h"
 
@@ -33,6 +34,21 @@ const std::array<Entry, 28> kTable{{
 
 constexpr qsizetype kLongestName = 12; // "</blockquote"
 
+// The table's entries by name length: a page has tens of thousands of tags, and most
+// lengths hold only a few names.
+using LengthBuckets = std::array<std::vector<const Entry*>, kLongestName + 1>;
+
+const LengthBuckets& EntriesByLength()
+{
+    static const LengthBuckets buckets = [] {
+        LengthBuckets b;
+        for (const Entry& entry : kTable)
+            b[entry.name.size()].push_back(&entry);
+        return b;
+    }();
+    return buckets;
+}
+
 } // namespace
 
 HtmlTagRule ClassifyTagName(QStringView tagName)
@@ -46,9 +62,9 @@ HtmlTagRule ClassifyTagName(QStringView tagName)
     const char16_t first = html::AsciiLower(tagName[letterAt].unicode());
     if (QStringView(u"abdfhilopst").indexOf(QChar(first)) < 0)
         return {};
-    for (const Entry& entry : kTable) {
-        if (html::EqualsNoCase(tagName, entry.name))
-            return entry.rule;
+    for (const Entry* entry : EntriesByLength()[tagName.size()]) {
+        if (html::HasAtNoCase(tagName, 0, entry->name))
+            return entry->rule;
     }
     return {};
 }
