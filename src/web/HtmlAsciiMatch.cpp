@@ -24,8 +24,15 @@ bool SameNoCase(QStringView a, QStringView b)
 
 qsizetype FindStartTag(QStringView text, qsizetype from, QStringView lowerName)
 {
-    for (qsizetype lt = FindChar(text, from, u'<'); lt >= 0; lt = FindChar(text, lt + 1, u'<')) {
-        if (HasAtNoCase(text, lt + 1, lowerName))
+    if (lowerName.isEmpty())
+        return FindChar(text, from, u'<');
+    // One plain pass: tags stand every few characters, so a library search per "<" costs
+    // more than looking at each character once.
+    const char16_t* const data = text.utf16();
+    const char16_t first = lowerName.utf16()[0];
+    const qsizetype last = text.size() - lowerName.size();
+    for (qsizetype lt = qMax<qsizetype>(from, 0); lt < last; ++lt) {
+        if (data[lt] == u'<' && AsciiLower(data[lt + 1]) == first && HasAtNoCase(text, lt + 1, lowerName))
             return lt;
     }
     return -1;
