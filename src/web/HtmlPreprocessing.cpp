@@ -139,6 +139,16 @@ void DeleteSourceBreaks(QString& text)
     const char16_t* r = begin;
     const char16_t* const end = begin + text.size();
     while (r < end) {
+        // Runs of ordinary characters move in one piece; only control characters and ">"
+        // can start a change.
+        const char16_t* const run = r;
+        while (r < end && *r >= 0x10 && *r != u'>')
+            ++r;
+        if (w != run)
+            std::memmove(w, run, size_t(r - run) * sizeof(char16_t));
+        w += r - run;
+        if (r >= end)
+            break;
         const char16_t c = *r++;
         if (c == u'\r') {
             if (r < end && *r == u'\n')
