@@ -1,5 +1,8 @@
 #include "web/HtmlAsciiMatch.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace html {
 
 QString AsciiLowered(QStringView text)
@@ -22,19 +25,42 @@ bool SameNoCase(QStringView a, QStringView b)
     return true;
 }
 
+namespace {
+
+// True when one of the four UTF-16 units in word is "<" (the has-zero test on word ^ "<<<<").
+inline bool HasLessThan(uint64_t word)
+{
+    const uint64_t x = word ^ 0x003C003C003C003CULL;
+    return ((x - 0x0001000100010001ULL) & ~x & 0x8000800080008000ULL) != 0;
+}
+
+} // namespace
+
 qsizetype FindStartTag(QStringView text, qsizetype from, QStringView lowerName)
 {
     if (lowerName.isEmpty())
         return FindChar(text, from, u'<');
-    // One plain pass: tags stand every few characters, so a library search per "<" costs
-    // more than looking at each character once.
+    // Tags stand every few characters, so a library search per "<" costs more than one plain
+    // pass; four characters are looked at together to pass over the text between tags.
     const char16_t* const data = text.utf16();
     const char16_t first = lowerName.utf16()[0];
     const qsizetype last = text.size() - lowerName.size();
-    for (qsizetype lt = qMax<qsizetype>(from, 0); lt < last; ++lt) {
-        if (data[lt] == u'<' && AsciiLower(data[lt + 1]) == first && HasAtNoCase(text, lt + 1, lowerName))
-            return lt;
+    auto matchesAt = [&](qsizetype lt) {
+        return data[lt] == u'<' && AsciiLower(data[lt + 1]) == first && HasAtNoCase(text, lt + 1, lowerName);
+    };
+    qsizetype lt = qMax<qsizetype>(from, 0);
+    for (; lt + 4 <= last; lt += 4) {
+        uint64_t word;
+        std::memcpy(&word, data + lt, sizeof word);
+        if (!HasLessThan(word))
+            continue;
+        for (qsizetype k = 0; k < 4; ++k)
+            if (matchesAt(lt + k))
+                return lt + k;
     }
+    for (; lt < last; ++lt)
+        if (matchesAt(lt))
+            return lt;
     return -1;
 }
 
