@@ -23,18 +23,6 @@ namespace {
 constexpr std::array<int, 8> kTimerIntervalMs{5, 3, 5, 1, 10, 1000, 1000, 10};
 constexpr std::array<bool, 8> kTimerStartsOn{false, false, false, false, false, true, true, false};
 
-int16_t MouseButtons(Qt::MouseButtons buttons)
-{
-    int16_t mask = 0;
-    if (buttons & Qt::LeftButton)
-        mask |= 1;
-    if (buttons & Qt::RightButton)
-        mask |= 2;
-    if (buttons & Qt::MiddleButton)
-        mask |= 4;
-    return mask;
-}
-
 } // namespace
 
 Form1::Form1(const Shared& shared, QWidget* parent)
@@ -211,7 +199,7 @@ void Form1::keyReleaseEvent(QKeyEvent* event)
 void Form1::RouteMouse(QMouseEvent* event, int kind)
 {
     // A press or release names the button that changed; a move, those held down.
-    const int16_t button = MouseButtons(kind == 1 ? event->buttons() : event->button());
+    const int16_t button = MouseButtonMask(kind == 1 ? event->buttons() : event->button());
     const int16_t shift = ShiftMask(event->modifiers());
     const double x = Point(event->position().x());
     const double y = Point(event->position().y());

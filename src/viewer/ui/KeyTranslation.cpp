@@ -72,6 +72,18 @@ int16_t ShiftMask(Qt::KeyboardModifiers modifiers)
     return mask;
 }
 
+int16_t MouseButtonMask(Qt::MouseButtons buttons)
+{
+    int16_t mask = 0;
+    if (buttons & Qt::LeftButton)
+        mask |= 1;
+    if (buttons & Qt::RightButton)
+        mask |= 2;
+    if (buttons & Qt::MiddleButton)
+        mask |= 4;
+    return mask;
+}
+
 int16_t VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
 {
     if ((modifiers & Qt::KeypadModifier) && qtKey != Qt::Key_Enter)
