@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/FileStore.h"
@@ -18,10 +19,15 @@ const QTemporaryDir& ProgramFolder()
     return dir;
 }
 
-void Require(bool ok)
+// A failed check names its line, so a crash report says which promise broke.
+#define Require(ok) RequireAt((ok), __LINE__)
+
+void RequireAt(bool ok, int line)
 {
-    if (!ok)
-        std::abort();
+    if (ok)
+        return;
+    std::fprintf(stderr, "check failed at line %d\n", line);
+    std::abort();
 }
 
 } // namespace

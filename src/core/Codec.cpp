@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
 
 #include <memory>
 
@@ -26,6 +27,41 @@ Converter OpenStrict()
     return conv;
 }
 
+// The converter follows IBM's host habit of rotating three control codes (0x1A -> U+001C,
+// 0x1C -> U+007F, 0x7F -> U+001A). Windows-31J, like ASCII, maps them to themselves; without
+// undoing the rotation a DEL in a Japanese file would come back as SUB.
+char16_t FromConverterControl(char16_t c)
+{
+    switch (c) {
+    case 0x1C: return 0x1A;
+    case 0x7F: return 0x1C;
+    case 0x1A: return 0x7F;
+    default: return c;
+    }
+}
+
+char16_t ToConverterControl(char16_t c)
+{
+    switch (c) {
+    case 0x1A: return 0x1C;
+    case 0x1C: return 0x7F;
+    case 0x7F: return 0x1A;
+    default: return c;
+    }
+}
+
+// An undecodable byte becomes U+FFFD; the converter's own choice for a single byte, U+001A,
+// could not be told apart from a real control code.
+void SubstituteReplacement(const void*, UConverterToUnicodeArgs* args, const char*, int32_t,
+                           UConverterCallbackReason reason, UErrorCode* err)
+{
+    if (reason > UCNV_IRREGULAR)
+        return;
+    const UChar replacement = 0xFFFD;
+    *err = U_ZERO_ERROR;
+    ucnv_cbToUWriteUChars(args, &replacement, 1, 0, err);
+}
+
 bool IsAscii(QStringView text)
 {
     for (QChar c : text)
@@ -43,10 +79,13 @@ std::optional<QByteArray> EncodeCp932(QStringView text)
     Converter conv = OpenStrict();
     if (!conv)
         return std::nullopt;
+    QString source = text.toString();
+    for (QChar& c : source)
+        c = QChar(ToConverterControl(c.unicode()));
     QByteArray out(text.size() * 2 + 16, Qt::Uninitialized);
     UErrorCode status = U_ZERO_ERROR;
     const int32_t n = ucnv_fromUChars(conv.get(), out.data(), int32_t(out.size()),
-                                      reinterpret_cast<const UChar*>(text.utf16()), int32_t(text.size()), &status);
+                                      reinterpret_cast<const UChar*>(source.utf16()), int32_t(source.size()), &status);
     if (U_FAILURE(status))
         return std::nullopt;
     out.truncate(n);
@@ -70,7 +109,7 @@ QString DecodeCp932(QByteArrayView bytes)
     Converter conv(ucnv_open(kConverterName, &status));
     if (U_FAILURE(status))
         return QString::fromLatin1(bytes.data(), bytes.size());
-    ucnv_setToUCallBack(conv.get(), UCNV_TO_U_CALLBACK_SUBSTITUTE, nullptr, nullptr, nullptr, &status);
+    ucnv_setToUCallBack(conv.get(), SubstituteReplacement, nullptr, nullptr, nullptr, &status);
     QString out(bytes.size() + 1, Qt::Uninitialized);
     status = U_ZERO_ERROR;
     const int32_t n = ucnv_toUChars(conv.get(), reinterpret_cast<UChar*>(out.data()), int32_t(out.size()),
@@ -78,6 +117,8 @@ QString DecodeCp932(QByteArrayView bytes)
     if (U_FAILURE(status))
         return QString::fromLatin1(bytes.data(), bytes.size());
     out.truncate(n);
+    for (QChar& c : out)
+        c = QChar(FromConverterControl(c.unicode()));
     return out;
 }
 

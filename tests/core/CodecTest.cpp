@@ -30,6 +30,18 @@ TEST(Codec, KnownBytesOfWindows31J)
     EXPECT_EQ(EncodeCp932(QStringLiteral("\\")).value(), QByteArray("\x5C"));
 }
 
+TEST(Codec, ControlCodesMapToThemselvesBesideJapanese)
+{
+    // A byte below 0x80 must read the same whether or not the rest of the file is Japanese.
+    const QByteArray controls("\x1A\x1C\x7F\t", 4);
+    const QString expected = QString::fromLatin1(controls);
+    EXPECT_EQ(DecodeCp932(controls), expected);
+    EXPECT_EQ(DecodeCp932(QByteArray("\x82\xA0") + controls), QStringLiteral("あ") + expected);
+    const QString mixed = QStringLiteral("あ") + expected;
+    EXPECT_EQ(EncodeCp932(mixed).value(), QByteArray("\x82\xA0") + controls);
+    EXPECT_EQ(RoundTrip(mixed), mixed);
+}
+
 TEST(Codec, TextsOutside932SurviveAsUtf8WithBom)
 {
     for (const QString& text : {QStringLiteral("𠮷野家"), QStringLiteral("絵文字😀です"), QStringLiteral("¥100"),
@@ -64,6 +76,8 @@ TEST(Codec, BrokenBytesDecodeWithoutLoss)
     const QString text = DecodeCp932(broken);
     EXPECT_TRUE(text.startsWith(QStringLiteral("ab")));
     EXPECT_EQ(text.size(), 3);
+    // Undecodable bytes are marked as such, never as a control code a file could hold.
+    EXPECT_EQ(DecodeCp932(QByteArray("\x82\xA0\x80\xFD")), QStringLiteral("あ\uFFFD\uFFFD"));
 }
 
 TEST(Codec, Cp932LengthCountsBytes)
