@@ -7,8 +7,10 @@
 
 using CliCommandRun = std::function<int(const QStringList& args)>;
 
-// Whether a command needs fonts (a QGuiApplication) or runs on plain text; starting the
-// application costs more than converting a small page.
+// Whether a command needs fonts (a QGuiApplication) or runs on plain text. Text commands
+// live in textreader-cli itself, which links no GUI library: loading one costs more than
+// converting a small page. Font commands live in textreader-cli-fonts beside it, which
+// textreader-cli hands every command it does not know.
 enum class CliNeeds { Text, Fonts };
 
 struct CliCommandInfo {
@@ -29,3 +31,6 @@ struct CliCommandRegistration {
 // Writes bytes to standard output unchanged (binary mode, nothing added).
 void WriteStdout(const QByteArray& bytes);
 void WriteStderr(const QString& text);
+// The usage of every command this program holds, on stderr; returns the exit code 2.
+int PrintCliUsage();
+QStringList CliArguments(int argc, char** argv);

@@ -1,54 +1,40 @@
+// textreader-cli: runs the text commands here and hands any other command line to
+// textreader-cli-fonts in the same folder, so that converting a page never waits for the
+// GUI libraries to load.
 #include "cli/CliCommand.h"
 
-#include <QGuiApplication>
-#include <cstdio>
-
-std::map<QString, CliCommandInfo>& CliCommands()
-{
-    static std::map<QString, CliCommandInfo> commands;
-    return commands;
-}
-
-void WriteStdout(const QByteArray& bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
-}
-
-void WriteStderr(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-}
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
-int Usage()
+QByteArray FontsProgramPath()
 {
-    QString text = QStringLiteral("使い方: textreader-cli COMMAND ...\n");
-    for (const auto& [name, info] : CliCommands())
-        text += QStringLiteral("  textreader-cli ") + name + u' ' + QString::fromUtf8(info.usage) + u'\n';
-    WriteStderr(text);
-    return 2;
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    const QString folder = QFileInfo(self.symLinkTarget()).absolutePath();
+    return QFile::encodeName(folder + QStringLiteral("/textreader-cli-fonts"));
+}
+
+int HandToFontsProgram(char** argv)
+{
+    const QByteArray path = FontsProgramPath();
+    argv[0] = const_cast<char*>(path.constData());
+    ::execv(path.constData(), argv);
+    WriteStderr(QStringLiteral("textreader-cli-fonts を起動できません: ") + QFile::decodeName(path) + u' '
+                + QString::fromLocal8Bit(std::strerror(errno)) + u'\n');
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args.append(QString::fromLocal8Bit(argv[i]));
-    if (args.isEmpty())
-        return Usage();
-    const auto it = CliCommands().find(args.takeFirst());
+    QStringList args = CliArguments(argc, argv);
+    const auto it = args.isEmpty() ? CliCommands().end() : CliCommands().find(args.first());
     if (it == CliCommands().end())
-        return Usage();
-    if (it->second.needs == CliNeeds::Text)
-        return it->second.run(args);
-    // Layout needs fonts, never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    QGuiApplication app(argc, argv);
+        return HandToFontsProgram(argv);
+    args.removeFirst();
     return it->second.run(args);
 }

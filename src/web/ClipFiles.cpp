@@ -1,9 +1,7 @@
 #include "web/ClipFiles.h"
 
-#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include "core/Codec.h"
 #include "core/FileStore.h"
@@ -95,17 +93,4 @@ QString ClipboardPlainText(const QString& text)
     if (list >= 0)
         plain.truncate(list);
     return plain;
-}
-
-void CopyTextToClipboard(const QString& text)
-{
-    QString plain = ClipboardPlainText(text);
-#ifndef Q_OS_WIN
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-#endif
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return;
-    clipboard->clear();
-    clipboard->setText(plain);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The current document across restarts: clip.txt (the current text), clip.html (the page
 // HTML) and clip.utx (the page record with the viewer's page starts and position), all in
-// the data folder; plus the whole-file readers and the clipboard copy.
+// the data folder; plus the whole-file readers and the plain form of marked text.
 #include <QString>
 
 #include "core/ProgramPaths.h"
@@ -28,5 +28,3 @@ void LoadClipText(const ProgramPaths& paths, ViewerState& viewer);
 
 // The plain form of marked text: markers removed, link and anchor markers shown, URL list cut.
 QString ClipboardPlainText(const QString& text);
-// Puts ClipboardPlainText(text) on the clipboard with the platform's line breaks.
-void CopyTextToClipboard(const QString& text);

@@ -7,6 +7,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 #include "web/ClipFiles.h"
+#include "web/ClipboardCopy.h"
 
 namespace {
 

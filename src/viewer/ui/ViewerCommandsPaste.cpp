@@ -13,6 +13,7 @@
 #include "viewer/ui/ViewerCommandsSteps.h"
 #include "viewer/ui/ViewerCommandsWindow.h"
 #include "web/ClipFiles.h"
+#include "web/ClipboardCopy.h"
 #include "web/PageHistoryPush.h"
 
 namespace {
