@@ -1,12 +1,10 @@
 // textreader-cli convert: a saved page's body HTML to the reader's marked text on stdout,
 // converted exactly as a fetched page is, without touching any clip file.
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <cstring>
 #include <optional>
 
 #include "cli/CliCommand.h"
-#include "cli/LargeTextHeap.h"
 #include "core/Codec.h"
 #include "core/FileStore.h"
 #include "web/ClipFiles.h"
@@ -99,8 +97,6 @@ int RunConvert(const QStringList& args)
                                    "[--page-url P] [--base-url B] [--plain]\n"));
         return 2;
     }
-    // The bytes, their UTF-16 text, the prepared text, the marked text and its UTF-8 form.
-    ReserveLargeTextHeap(std::size_t(QFileInfo(options->file).size()) * 8);
     std::optional<QByteArray> bytes = filestore::ReadWholeFile(options->file);
     if (!bytes) {
         WriteStderr(QStringLiteral("ファイルを読めません: ") + options->file + u'\n');
