@@ -55,18 +55,23 @@ python3 - "$OUT" <<'PYEOF'
 import sys, json, os, re
 out = sys.argv[1]
 peers = {}
+silent = set()  # (tool, file): the peer wrote nothing for a page that is not empty
 in_table = False
 for line in open(os.path.join(out, 'peers-table.txt')):
     f = line.split()
     in_table = in_table or line.startswith('tool ')
     if in_table and len(f) == 8 and re.fullmatch(r'[0-9.]+|nan', f[3]):
+        if f[6] == '0' and f[2] != '0.000':
+            silent.add((f[0], f[1]))
+            continue
         peers.setdefault(f[1], []).append((f[0], float(f[3])))
 ours = []
 for line in open(os.path.join(out, 'ours.tsv')):
     b, size, rss, ob = line.rstrip('\n').split('\t')
     results = json.load(open(os.path.join(out, 'ours-%s.json' % b)))['results']
     r = results[0]
-    side = min(((x['command'], x['median'] * 1e3) for x in results[1:]), key=lambda t: t[1], default=('-', float('nan')))
+    side = min(((x['command'], x['median'] * 1e3) for x in results[1:] if (x['command'], b) not in silent),
+               key=lambda t: t[1], default=('-', float('nan')))
     ours.append((b, int(size), int(rss) / 1024, int(ob), r['median'] * 1e3, len(r['times']), side))
 base_rss = next((o[2] for o in ours if o[0] == 'empty.html'), 0.0)
 print()
@@ -82,4 +87,6 @@ for b, size, rss, ob, ms, n, side in ours:
     print('%-30s %-12s %10.1f %-12s %10.1f %10.1f %7.2fx %11.2fx' % (b, best[0], best[1], side[0], side[1], ms, side[1] / ms, over))
 print('# speedup = fastest peer timed in the same hyperfine call as ours (side_ms) / ours_ms;')
 print('# table_ms is that file\'s fastest peer in the peer table above, timed minutes earlier.')
+for tool, b in sorted(silent):
+    print('# %s wrote nothing for %s, so it is not counted as a peer there.' % (tool, b))
 PYEOF
