@@ -30,6 +30,9 @@ struct CliCommandRegistration {
 
 // Writes bytes to standard output unchanged (binary mode, nothing added).
 void WriteStdout(const QByteArray& bytes);
+// Writes text to standard output as UTF-8, a piece at a time, so no copy of a large text
+// is made.
+void WriteStdoutUtf8(QStringView text);
 void WriteStderr(const QString& text);
 // The usage of every command this program holds, on stderr; returns the exit code 2.
 int PrintCliUsage();

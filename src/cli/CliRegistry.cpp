@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 
+#include <QStringEncoder>
+#include <algorithm>
 #include <cstdio>
 
 std::map<QString, CliCommandInfo>& CliCommands()
@@ -11,6 +13,20 @@ std::map<QString, CliCommandInfo>& CliCommands()
 void WriteStdout(const QByteArray& bytes)
 {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+void WriteStdoutUtf8(QStringView text)
+{
+    constexpr qsizetype kPiece = 64 * 1024;
+    QStringEncoder encoder(QStringEncoder::Utf8); // keeps a pair cut between pieces whole
+    QByteArray piece;
+    for (qsizetype at = 0; at < text.size(); at += kPiece) {
+        const QStringView part = text.sliced(at, std::min(kPiece, text.size() - at));
+        piece.resize(encoder.requiredSpace(part.size()));
+        const char* const end = encoder.appendToBuffer(piece.data(), part);
+        std::fwrite(piece.constData(), 1, size_t(end - piece.constData()), stdout);
+    }
     std::fflush(stdout);
 }
 

@@ -1,12 +1,9 @@
 // textreader-cli convert: a saved page's body HTML to the reader's marked text on stdout,
 // converted exactly as a fetched page is, without touching any clip file.
-#include <QStringDecoder>
-#include <cstring>
 #include <optional>
 
 #include "cli/CliCommand.h"
-#include "core/Codec.h"
-#include "core/FileStore.h"
+#include "cli/PageFileText.h"
 #include "web/ClipFiles.h"
 #include "web/HtmlConversion.h"
 
@@ -53,42 +50,6 @@ std::optional<ConvertOptions> ParseOptions(const QStringList& args)
     return options;
 }
 
-// BOM or valid UTF-8 is UTF-8, anything else code page 932 (decoded once, not validated first).
-QString DecodePage(const QByteArray& bytes)
-{
-    if (codec::HasUtf8Bom(bytes))
-        return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return codec::DecodeCp932(bytes);
-}
-
-// A saved file has the line breaks of wherever it was saved; a fetched body reaches the
-// converter with CR LF (lone LFs are turned into CR LF as the page arrives), so files do too.
-// Done on the bytes: a line feed byte is never part of a longer character in UTF-8 or 932.
-QByteArray WithCrLf(const QByteArray& bytes)
-{
-    const char* const begin = bytes.constData();
-    const char* const end = begin + bytes.size();
-    qsizetype lone = 0;
-    for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)))); ++p)
-        lone += p == begin || p[-1] != '\r';
-    if (lone == 0)
-        return bytes;
-    QByteArray out;
-    out.reserve(bytes.size() + lone);
-    const char* copied = begin;
-    for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)))); ++p) {
-        if (p != begin && p[-1] == '\r')
-            continue;
-        out.append(copied, p - copied).append('\r');
-        copied = p;
-    }
-    return out.append(copied, end - copied);
-}
-
 int RunConvert(const QStringList& args)
 {
     std::optional<ConvertOptions> options = ParseOptions(args);
@@ -97,17 +58,21 @@ int RunConvert(const QStringList& args)
                                    "[--page-url P] [--base-url B] [--plain]\n"));
         return 2;
     }
-    std::optional<QByteArray> bytes = filestore::ReadWholeFile(options->file);
-    if (!bytes) {
+    // Room for the title line and the request link line the conversion puts in front.
+    const PageRecord& page = options->page;
+    const qsizetype spare = page.PageTitle.size() + 2 * page.PageRequestUrl.size() + 64;
+    std::optional<QString> text = ReadPageFileText(options->file, spare);
+    if (!text) {
         WriteStderr(QStringLiteral("ファイルを読めません: ") + options->file + u'\n');
         return 1;
     }
-    *bytes = WithCrLf(*bytes);
     ViewerState viewer;
-    viewer.CurrentText = DecodePage(*bytes);
-    bytes.reset();
+    viewer.CurrentText = std::move(*text);
+    text.reset();
     ConvertHtmlToText(viewer, options->page);
-    WriteStdout((options->plain ? ClipboardPlainText(viewer.CurrentText) : viewer.CurrentText).toUtf8());
+    if (options->plain)
+        viewer.CurrentText = ClipboardPlainText(viewer.CurrentText);
+    WriteStdoutUtf8(viewer.CurrentText);
     return 0;
 }
 

@@ -1,7 +1,9 @@
 #include "web/HtmlPreprocessing.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "web/ConversionProgress.h"
 #include "web/HtmlAsciiMatch.h"
@@ -25,21 +27,54 @@ void AppendPreformattedRun(QStringView run, QString& out)
     out.append(run.sliced(copied));
 }
 
-// Tags nested in the content stay as they are; a "<" that no ">" closes is text.
-void AppendPreformattedContent(QStringView content, QString& out)
+// How many characters AppendPreformattedRun adds to the run.
+qsizetype PreformattedRunGrowth(QStringView run)
+{
+    qsizetype growth = 0;
+    for (qsizetype i = 0; i < run.size(); ++i) {
+        const char16_t c = run[i].unicode();
+        if (c == u'\r' && i + 1 < run.size() && run[i + 1] == u'\n') {
+            growth += 2;
+            ++i;
+        } else if (c == u' ') {
+            growth += 5;
+        }
+    }
+    return growth;
+}
+
+// Tags nested in the content stay as they are; a "<" that no ">" closes is text. Calls
+// onText for each stretch of text and onTag for each tag, in order.
+template <typename OnText, typename OnTag>
+void ForEachPreformattedPiece(QStringView content, OnText onText, OnTag onTag)
 {
     qsizetype at = 0;
     while (at < content.size()) {
         const qsizetype open = content.indexOf(u'<', at);
         const qsizetype close = open < 0 ? -1 : content.indexOf(u'>', open + 1);
         if (close < 0) {
-            AppendPreformattedRun(content.sliced(at), out);
+            onText(content.sliced(at));
             return;
         }
-        AppendPreformattedRun(content.sliced(at, open - at), out);
-        out.append(content.sliced(open, close + 1 - open));
+        onText(content.sliced(at, open - at));
+        onTag(content.sliced(open, close + 1 - open));
         at = close + 1;
     }
+}
+
+void AppendPreformattedContent(QStringView content, QString& out)
+{
+    ForEachPreformattedPiece(
+        content, [&](QStringView run) { AppendPreformattedRun(run, out); },
+        [&](QStringView tag) { out.append(tag); });
+}
+
+qsizetype PreformattedContentGrowth(QStringView content)
+{
+    qsizetype growth = 0;
+    ForEachPreformattedPiece(
+        content, [&](QStringView run) { growth += PreformattedRunGrowth(run); }, [](QStringView) {});
+    return growth;
 }
 
 void LetEventsRun(ConversionPacer* pacer)
@@ -71,29 +106,72 @@ ElementSpan FindElement(QStringView text, qsizetype from, QStringView name)
     return {start, close + 1, end, end + html::EndTagLength(name)};
 }
 
-// Replaces every element of the name by its rewritten content. The input is held for the
-// whole pass, so events run in between cannot pull it away.
+// Moves [from, to) of data down to *w and advances *w past it.
+void MoveDown(QChar* data, qsizetype from, qsizetype to, qsizetype& w)
+{
+    if (w != from)
+        std::memmove(data + w, data + from, size_t(to - from) * sizeof(QChar));
+    w += to - from;
+}
+
+// A kept content once the tags around it are gone: where it stands and how long it is.
+struct KeptContent {
+    qsizetype start;
+    qsizetype size;
+};
+
+// The text is `size` characters long with the contents at `kept`; each content becomes its
+// rewritten form, which is `growth` characters more in all. Working from the last content to
+// the first, every write lands behind what is still to be read.
+void WidenKeptContents(QString& work, qsizetype size, qsizetype growth, const std::vector<KeptContent>& kept)
+{
+    work.resize(size + growth);
+    QChar* const data = work.data();
+    qsizetype r = size;         // the text from r on is in its final place
+    qsizetype w = size + growth;
+    QString rewritten;
+    for (auto it = kept.rbegin(); it != kept.rend(); ++it) {
+        const qsizetype end = it->start + it->size;
+        std::memmove(data + w - (r - end), data + end, size_t(r - end) * sizeof(QChar));
+        w -= r - end;
+        rewritten.resize(0);
+        AppendPreformattedContent(QStringView(data + it->start, it->size), rewritten);
+        w -= rewritten.size();
+        std::copy(rewritten.cbegin(), rewritten.cend(), data + w);
+        r = it->start;
+    }
+}
+
+// Replaces every element of the name by its rewritten content, in place, so a large page is
+// never held twice: first the start and end tags are taken out, moving the text down (each
+// element is found in the text not yet moved), then the contents are widened from the back,
+// where the room they need lies. The text is taken over for the whole pass, so events run
+// in between cannot pull it away.
 void RewriteElements(QString& text, QStringView name, ConversionPacer* pacer)
 {
-    const QString input = std::exchange(text, QString());
-    const QStringView source = input;
-    QString out;
-    qsizetype copied = 0;
-    for (ElementSpan element = FindElement(source, 0, name); element.start >= 0;
-         element = FindElement(source, copied, name)) {
-        if (out.isNull())
-            out.reserve(source.size() + source.size() / 8);
-        out.append(source.sliced(copied, element.start - copied));
-        AppendPreformattedContent(source.sliced(element.contentStart, element.contentEnd - element.contentStart), out);
+    QString work = std::exchange(text, QString());
+    ElementSpan element = FindElement(work, 0, name);
+    if (element.start < 0) {
+        text = std::move(work); // nothing to rewrite: the text stays as it is
+        return;
+    }
+    QChar* data = work.data();
+    std::vector<KeptContent> kept;
+    qsizetype growth = 0;
+    qsizetype w = element.start;
+    qsizetype copied = element.start;
+    for (; element.start >= 0; element = FindElement(work, copied, name)) {
+        MoveDown(data, copied, element.start, w);
+        const qsizetype size = element.contentEnd - element.contentStart;
+        growth += PreformattedContentGrowth(QStringView(data + element.contentStart, size));
+        kept.push_back({w, size});
+        MoveDown(data, element.contentStart, element.contentEnd, w);
         copied = element.after;
         LetEventsRun(pacer);
     }
-    if (out.isNull()) {
-        text = input; // nothing to rewrite: the text stays as it is, not copied
-        return;
-    }
-    out.append(source.sliced(copied));
-    text = std::move(out);
+    MoveDown(data, copied, work.size(), w);
+    WidenKeptContents(work, w, growth, kept);
+    text = std::move(work);
 }
 
 // Deletes every element of the name by moving what follows it down, in the text taken over.

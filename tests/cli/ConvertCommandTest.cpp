@@ -54,6 +54,25 @@ TEST_F(ConvertCommandTest, ReadsCodePage932AndKeepsPreformattedLinesOfLfFiles)
     EXPECT_EQ(run.out, QByteArray("URL{0001} ：()\r\nタイトル:\r\n一 二\r\n三"));
 }
 
+TEST_F(ConvertCommandTest, LargeFilesKeepEveryCharacterAndLineBreakAcrossReadPieces)
+{
+    const QString head = QStringLiteral("<pre>") + QString(65530, u'a');
+    const QString body = head + QStringLiteral("日本\nx\r\ny\n") + QString(70000, u'b') + QStringLiteral("😀</pre>");
+    const QString expectedText = QString(65530, u'a') + QStringLiteral("日本\r\nx\r\ny\r\n") + QString(70000, u'b')
+                                 + QStringLiteral("😀");
+    const QByteArray prefix("URL{0001} \xEF\xBC\x9A()\r\n\xE3\x82\xBF\xE3\x82\xA4\xE3\x83\x88\xE3\x83\xAB:\r\n");
+    for (const QByteArray& bytes : {body.toUtf8(), QByteArray("\xEF\xBB\xBF") + body.toUtf8()}) {
+        const CliRun run = Cli({page(bytes), "--plain"});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, prefix + expectedText.toUtf8());
+    }
+    // A file that stops inside a UTF-8 character is not UTF-8: it is read as 932, where the
+    // two last bytes are one character.
+    const CliRun cut = Cli({page(QByteArray(70000, 'c') + "\xE3\x81"), "--plain"});
+    EXPECT_EQ(cut.exitCode, 0);
+    EXPECT_TRUE(cut.out.endsWith(QByteArray(100, 'c') + QStringLiteral("縺").toUtf8())) << cut.out.right(20).toStdString();
+}
+
 TEST_F(ConvertCommandTest, RefusesMissingFilesAndUnknownOptions)
 {
     EXPECT_EQ(Cli({folder.path() + QStringLiteral("/none.html")}).exitCode, 1);

@@ -1,7 +1,11 @@
 // The helpers the page fetch reuses (ParseAttributes, InnerOfElement) and the preparing steps.
 #include <gtest/gtest.h>
 
+#include <QStringList>
+#include <random>
+
 #include "HtmlConversionTestPrint.h"
+#include "web/HtmlAsciiMatch.h"
 #include "web/HtmlPreprocessing.h"
 #include "web/InnerOfElement.h"
 #include "web/TagAttributes.h"
@@ -75,6 +79,66 @@ TEST(PreprocessingTest, KeepPreformattedRewritesTextButNotNestedTags)
     QString nested = QStringLiteral("<pre><pre>a b</pre></pre>");
     KeepPreformatted(nested, u"pre");
     EXPECT_EQ(nested, QStringLiteral("<pre>a&nbsp;b</pre>"));
+}
+
+// The rewrite as a plain copy into a new text: every element found from where the last one
+// ended, its tags dropped, its text widened and its nested tags kept.
+QString CopiedPreRewrite(const QString& text)
+{
+    auto widen = [](QStringView run, QString& out) {
+        for (qsizetype i = 0; i < run.size(); ++i) {
+            if (run[i] == u'\r' && i + 1 < run.size() && run[i + 1] == u'\n') {
+                out += QStringLiteral("<BR>");
+                ++i;
+            } else {
+                out += run[i] == u' ' ? QStringView(u"&nbsp;") : run.sliced(i, 1);
+            }
+        }
+    };
+    QString out;
+    qsizetype copied = 0;
+    for (;;) {
+        const qsizetype start = html::FindStartTag(text, copied, u"pre");
+        const qsizetype close = start < 0 ? -1 : text.indexOf(u'>', start + 1);
+        if (close < 0)
+            break;
+        const qsizetype endTag = html::FindEndTag(text, close + 1, u"pre");
+        const qsizetype end = endTag < 0 ? text.size() : endTag;
+        out += QStringView(text).sliced(copied, start - copied);
+        const QStringView content = QStringView(text).sliced(close + 1, end - close - 1);
+        for (qsizetype at = 0; at < content.size();) {
+            const qsizetype open = content.indexOf(u'<', at);
+            const qsizetype shut = open < 0 ? -1 : content.indexOf(u'>', open + 1);
+            if (shut < 0) {
+                widen(content.sliced(at), out);
+                break;
+            }
+            widen(content.sliced(at, open - at), out);
+            out += content.sliced(open, shut + 1 - open);
+            at = shut + 1;
+        }
+        copied = endTag < 0 ? text.size() : endTag + 6;
+    }
+    return out.append(QStringView(text).sliced(copied));
+}
+
+TEST(PreprocessingTest, KeepPreformattedInPlaceMatchesACopyingRewrite)
+{
+    // Random texts of pieces that start, end, nest and break elements; the rewrite works in
+    // place, moving text down and then widening from the back, so every offset matters.
+    const QStringList pieces{"<pre>", "</pre>", "<PRE class=x>", "</PRE>", "<pre", ">", "<", " ",
+                             "\r\n", "\r", "\n", "ab", "<b>", "</b>", "</pre", "<prex>"};
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 3000; ++round) {
+        QString text;
+        const int count = int(random() % 40);
+        for (int i = 0; i < count; ++i)
+            text += pieces[qsizetype(random() % pieces.size())];
+        const QString expected = CopiedPreRewrite(text);
+        QString rewritten = text;
+        KeepPreformatted(rewritten, u"pre");
+        ASSERT_EQ(rewritten, expected) << "input: " << text.toStdString();
+    }
 }
 
 TEST(PreprocessingTest, RemoveElementDeletesEachElementToItsEndTag)
