@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "cli/CliCommand.h"
-#include "cli/PageFileText.h"
+#include "web/PageFileText.h"
 #include "web/ClipFiles.h"
 #include "web/HtmlConversion.h"
 

@@ -1,4 +1,4 @@
-#include "cli/PageFileText.h"
+#include "web/PageFileText.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -88,30 +88,6 @@ private:
     qsizetype spare_;
 };
 
-// True when the bytes end inside a UTF-8 sequence (a lead byte without all its trail bytes).
-bool EndsInsideUtf8Sequence(QByteArrayView bytes)
-{
-    qsizetype i = bytes.size() - 1;
-    qsizetype trail = 0;
-    while (i >= 0 && trail < 3 && (static_cast<unsigned char>(bytes[i]) & 0xC0) == 0x80) {
-        ++trail;
-        --i;
-    }
-    if (i < 0)
-        return false;
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return length > trail + 1;
-}
-
-// The last four bytes read so far.
-void KeepTail(QByteArray& tail, QByteArrayView bytes)
-{
-    tail.append(bytes.last(std::min<qsizetype>(bytes.size(), 4)));
-    if (tail.size() > 4)
-        tail.remove(0, tail.size() - 4);
-}
-
 // The file read as UTF-8. Without a byte-order mark, `flawed` tells whether the bytes were
 // not valid UTF-8 after all (the reading then stops early).
 std::optional<QString> ReadUtf8(QFile& file, qsizetype spare, bool& flawed)
@@ -121,23 +97,23 @@ std::optional<QString> ReadUtf8(QFile& file, qsizetype spare, bool& flawed)
     if (head < 0)
         return std::nullopt;
     const bool bom = codec::HasUtf8Bom(QByteArrayView(piece.constData(), head));
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    // Decoded as a whole-file decode after the mark would be: a second mark is dropped too.
+    QStringDecoder decoder(QStringDecoder::Utf8);
     PageTextBuffer text(qsizetype(file.size()) + qsizetype(file.size()) / 16, spare);
-    QByteArray tail;
     qint64 got = bom ? 0 : head;
     do {
-        const QByteArrayView bytes(piece.constData(), got);
-        text.append(decoder, bytes);
-        KeepTail(tail, bytes);
+        text.append(decoder, QByteArrayView(piece.constData(), got));
         if (decoder.hasError() && !bom)
             break;
     } while ((got = file.read(piece.data(), kPiece)) > 0);
     if (got < 0 || file.error() != QFileDevice::NoError)
         return std::nullopt;
-    const bool cut = EndsInsideUtf8Sequence(tail);
-    flawed = !bom && (decoder.hasError() || cut);
-    if (bom && cut)
-        text.append(QStringView(u"\uFFFD")); // what a whole-file decode gives for the cut character
+    // A character cut off by the end of the file shows only once something follows it; the
+    // line feed sent after the last piece is swallowed then, or comes back alone.
+    const QString end = decoder(QByteArrayView("\n", 1));
+    flawed = !bom && decoder.hasError();
+    if (bom && end != u"\n")
+        text.append(QStringView(end).chopped(end.endsWith(u'\n') ? 1 : 0));
     return text.take();
 }
 
