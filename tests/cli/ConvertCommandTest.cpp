@@ -1,25 +1,13 @@
 // textreader-cli convert as a user runs it: the bytes on stdout for a small saved page.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
 #include "core/Codec.h"
+#include "support/CliProcess.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-};
-
-CliRun Cli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(TR_BIN_DIR "/textreader-cli"), QStringList{QStringLiteral("convert")} + args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput()};
-}
+CliOutcome Cli(const QStringList& args) { return RunTextreaderCli(QStringList{QStringLiteral("convert")} + args); }
 
 struct ConvertCommandTest : ::testing::Test {
     TempFolder folder;
@@ -34,14 +22,14 @@ struct ConvertCommandTest : ::testing::Test {
 TEST_F(ConvertCommandTest, WritesTheMarkedTextAsUtf8WithNothingAdded)
 {
     const QString file = page("<p>日本 &amp; <b>x</b>\n<a href=\"y.html\" name=t>Y</a></p>");
-    const CliRun run = Cli({file, "--title", "題", "--request-url", "http://h/d/p.html", "--page-url",
+    const CliOutcome run = Cli({file, "--title", "題", "--request-url", "http://h/d/p.html", "--page-url",
                          "http://h/d/p.html", "--base-url", "http://h/"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QByteArray("URL\\\\{0001} ：(http://h/d/p.html)\r\nタイトル:題\r\n\r\n日本 & \\\\Bx\\\\E"
                                   "URL\\\\{0002} TagID\\\\{t}Y\r\n\r\n\r\nURLリスト一覧\r\n"
                                   "URLList\\\\{0001:http://h/d/p.html}\r\nURLList\\\\{0002:http://h/d/y.html}\r\n"));
 
-    const CliRun plain = Cli({file, "--plain"});
+    const CliOutcome plain = Cli({file, "--plain"});
     EXPECT_EQ(plain.exitCode, 0);
     EXPECT_EQ(plain.out, QByteArray("URL{0001} ：()\r\nタイトル:\r\n\r\n日本 & xURL{0002} タグ{t}Y\r\n"));
 }
@@ -49,7 +37,7 @@ TEST_F(ConvertCommandTest, WritesTheMarkedTextAsUtf8WithNothingAdded)
 TEST_F(ConvertCommandTest, ReadsCodePage932AndKeepsPreformattedLinesOfLfFiles)
 {
     const QByteArray sjis = codec::EncodeCp932(QStringLiteral("<pre>一 二\n三</pre>")).value();
-    const CliRun run = Cli({page(sjis), "--plain"});
+    const CliOutcome run = Cli({page(sjis), "--plain"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QByteArray("URL{0001} ：()\r\nタイトル:\r\n一 二\r\n三"));
 }
@@ -62,13 +50,13 @@ TEST_F(ConvertCommandTest, LargeFilesKeepEveryCharacterAndLineBreakAcrossReadPie
                                  + QStringLiteral("😀");
     const QByteArray prefix("URL{0001} \xEF\xBC\x9A()\r\n\xE3\x82\xBF\xE3\x82\xA4\xE3\x83\x88\xE3\x83\xAB:\r\n");
     for (const QByteArray& bytes : {body.toUtf8(), QByteArray("\xEF\xBB\xBF") + body.toUtf8()}) {
-        const CliRun run = Cli({page(bytes), "--plain"});
+        const CliOutcome run = Cli({page(bytes), "--plain"});
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.out, prefix + expectedText.toUtf8());
     }
     // A file that stops inside a UTF-8 character is not UTF-8: it is read as 932, where the
     // two last bytes are one character.
-    const CliRun cut = Cli({page(QByteArray(70000, 'c') + "\xE3\x81"), "--plain"});
+    const CliOutcome cut = Cli({page(QByteArray(70000, 'c') + "\xE3\x81"), "--plain"});
     EXPECT_EQ(cut.exitCode, 0);
     EXPECT_TRUE(cut.out.endsWith(QByteArray(100, 'c') + QStringLiteral("縺").toUtf8())) << cut.out.right(20).toStdString();
 }
@@ -78,7 +66,7 @@ TEST_F(ConvertCommandTest, RefusesMissingFilesAndUnknownOptions)
     EXPECT_EQ(Cli({folder.path() + QStringLiteral("/none.html")}).exitCode, 1);
     EXPECT_EQ(Cli({page("x"), "--colour"}).exitCode, 2);
     EXPECT_EQ(Cli({page("x"), "--title"}).exitCode, 2);
-    const CliRun none = Cli({});
+    const CliOutcome none = Cli({});
     EXPECT_EQ(none.exitCode, 2);
     EXPECT_TRUE(none.out.isEmpty());
 }

@@ -1,8 +1,7 @@
 // textreader-cli paginate as a user runs it: the page starts the viewer's own layout gives.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
+#include "support/CliProcess.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -14,11 +13,9 @@ struct PageStarts {
 
 PageStarts Paginate(const QString& file, const QStringList& options = {})
 {
-    QProcess process;
-    process.start(QStringLiteral(TR_BIN_DIR "/textreader-cli"), QStringList{QStringLiteral("paginate"), file} + options);
-    process.waitForFinished(60000);
-    PageStarts run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, {}};
-    for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
+    const CliOutcome outcome = RunTextreaderCli(QStringList{QStringLiteral("paginate"), file} + options);
+    PageStarts run{outcome.exitCode, {}};
+    for (const QByteArray& line : outcome.out.split('\n'))
         if (!line.isEmpty())
             run.starts.append(QString::fromUtf8(line).trimmed());
     return run;
