@@ -11,12 +11,7 @@ CliOutcome Cli(const QStringList& args) { return RunTextreaderCli(QStringList{QS
 
 struct ConvertCommandTest : ::testing::Test {
     TempFolder folder;
-    QString page(const QByteArray& bytes)
-    {
-        const QString path = folder.path() + QStringLiteral("/page.html");
-        folder.write(path, bytes);
-        return path;
-    }
+    QString page(const QByteArray& bytes) { return folder.file(QStringLiteral("page.html"), bytes); }
 };
 
 TEST_F(ConvertCommandTest, WritesTheMarkedTextAsUtf8WithNothingAdded)

@@ -23,12 +23,7 @@ PageStarts Paginate(const QString& file, const QStringList& options = {})
 
 struct PaginateCommandTest : ::testing::Test {
     TempFolder folder;
-    QString text(const QByteArray& bytes)
-    {
-        const QString path = folder.path() + QStringLiteral("/text.txt");
-        folder.write(path, bytes);
-        return path;
-    }
+    QString text(const QByteArray& bytes) { return folder.file(QStringLiteral("text.txt"), bytes); }
 };
 
 } // namespace

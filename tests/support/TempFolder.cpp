@@ -22,6 +22,13 @@ void TempFolder::write(const QString& fullPath, const QByteArray& bytes) const
         f.write(bytes);
 }
 
+QString TempFolder::file(const QString& name, const QByteArray& bytes) const
+{
+    const QString fullPath = path() + u'/' + name;
+    write(fullPath, bytes);
+    return fullPath;
+}
+
 QByteArray TempFolder::read(const QString& fullPath) const
 {
     QFile f(fullPath);

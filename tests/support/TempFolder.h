@@ -14,6 +14,8 @@ public:
     ProgramPaths paths(bool createSave = true) const;
     QString saveFile(const QString& name) const;
     void write(const QString& fullPath, const QByteArray& bytes) const;
+    // Writes a file of that name at the top of the folder and returns its path.
+    QString file(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& fullPath) const;
 
 private:
