@@ -2,9 +2,12 @@
 
 #include <QStringDecoder>
 #include <unicode/ucnv.h>
-#include <unicode/ucnv_cb.h>
 
 #include <memory>
+#include <string>
+#include <string_view>
+
+#include "convert/Cp932Decoding.h"
 
 namespace codec {
 namespace {
@@ -29,17 +32,8 @@ Converter OpenStrict()
 
 // The converter follows IBM's host habit of rotating three control codes (0x1A -> U+001C,
 // 0x1C -> U+007F, 0x7F -> U+001A). Windows-31J, like ASCII, maps them to themselves; without
-// undoing the rotation a DEL in a Japanese file would come back as SUB.
-char16_t FromConverterControl(char16_t c)
-{
-    switch (c) {
-    case 0x1C: return 0x1A;
-    case 0x7F: return 0x1C;
-    case 0x1A: return 0x7F;
-    default: return c;
-    }
-}
-
+// the rotation a DEL in a Japanese file would be written as SUB. Only encoding needs this:
+// the decoding table maps them to themselves already.
 char16_t ToConverterControl(char16_t c)
 {
     switch (c) {
@@ -48,18 +42,6 @@ char16_t ToConverterControl(char16_t c)
     case 0x7F: return 0x1A;
     default: return c;
     }
-}
-
-// An undecodable byte becomes U+FFFD; the converter's own choice for a single byte, U+001A,
-// could not be told apart from a real control code.
-void SubstituteReplacement(const void*, UConverterToUnicodeArgs* args, const char*, int32_t,
-                           UConverterCallbackReason reason, UErrorCode* err)
-{
-    if (reason > UCNV_IRREGULAR)
-        return;
-    const UChar replacement = 0xFFFD;
-    *err = U_ZERO_ERROR;
-    ucnv_cbToUWriteUChars(args, &replacement, 1, 0, err);
 }
 
 bool IsAscii(QStringView text)
@@ -105,21 +87,9 @@ QString DecodeCp932(QByteArrayView bytes)
         }
     if (ascii)
         return QString::fromLatin1(bytes.data(), bytes.size());
-    UErrorCode status = U_ZERO_ERROR;
-    Converter conv(ucnv_open(kConverterName, &status));
-    if (U_FAILURE(status))
-        return QString::fromLatin1(bytes.data(), bytes.size());
-    ucnv_setToUCallBack(conv.get(), SubstituteReplacement, nullptr, nullptr, nullptr, &status);
-    QString out(bytes.size() + 1, Qt::Uninitialized);
-    status = U_ZERO_ERROR;
-    const int32_t n = ucnv_toUChars(conv.get(), reinterpret_cast<UChar*>(out.data()), int32_t(out.size()),
-                                    bytes.data(), int32_t(bytes.size()), &status);
-    if (U_FAILURE(status))
-        return QString::fromLatin1(bytes.data(), bytes.size());
-    out.truncate(n);
-    for (QChar& c : out)
-        c = QChar(FromConverterControl(c.unicode()));
-    return out;
+    std::u16string out;
+    cp932::AppendDecoded(std::string_view(bytes.data(), size_t(bytes.size())), out);
+    return QStringView(out).toString();
 }
 
 bool HasUtf8Bom(QByteArrayView bytes) { return bytes.startsWith("\xEF\xBB\xBF"); }
