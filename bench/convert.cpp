@@ -10,7 +10,7 @@
 #include <malloc.h>
 
 #include "core/Codec.h"
-#include "web/HtmlConversion.h"
+#include "convert/HtmlToMarkedText.h"
 
 namespace {
 
@@ -32,14 +32,14 @@ QString ReadPage(const QString& path, qint64* bytes)
 
 void Convert(benchmark::State& state, const QString& html, qint64 bytes)
 {
+    const std::u16string source = html.toStdU16String();
     for (auto _ : state) {
-        ViewerState viewer;
-        PageRecord page;
-        page.PageUrl = QStringLiteral("http://h/d/p.html");
-        page.PageBaseUrl = QStringLiteral("http://h/");
-        viewer.CurrentText = html;
-        ConvertHtmlToText(viewer, page);
-        benchmark::DoNotOptimize(viewer.CurrentText.constData());
+        ConversionPage page;
+        page.PageUrl = u"http://h/d/p.html";
+        page.PageBaseUrl = u"http://h/";
+        std::u16string text = source;
+        ConvertHtmlToText(text, page);
+        benchmark::DoNotOptimize(text.data());
     }
     state.SetBytesProcessed(state.iterations() * bytes);
     state.counters["in_MB"] = double(bytes) / 1e6;

@@ -6,8 +6,8 @@
 
 #include "core/Codec.h"
 #include "web/HtmlConversion.h"
-#include "web/InnerOfElement.h"
-#include "web/TagAttributes.h"
+#include "convert/InnerOfElement.h"
+#include "convert/TagAttributes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -19,11 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     page.PageRequestUrl = page.PageUrl;
     viewer.CurrentText = codec::DecodeHandEditedFile(bytes);
 
+    const std::u16string_view html(QStringView(viewer.CurrentText).utf16(), size_t(viewer.CurrentText.size()));
     TagAttributes table;
-    ParseAttributes(viewer.CurrentText, table);
+    ParseAttributes(html, table);
     if (table.filled > 20)
         std::abort();
-    (void)InnerOfElement(viewer.CurrentText, u"head");
+    (void)InnerOfElement(html, u"head");
 
     ConvertHtmlToText(viewer, page);
     if (!viewer.CurrentText.startsWith(QStringLiteral("URL\\\\{0001} ")) || !viewer.CurrentText.contains(u"URLリスト一覧"))

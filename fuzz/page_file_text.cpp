@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "core/Codec.h"
-#include "web/PageFileText.h"
+#include "convert/PageFileText.h"
 
 namespace {
 
@@ -47,11 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(file) != file.size())
         std::abort();
     out.close();
-    const std::optional<QString> text = ReadPageFileText(path, 16);
-    if (!text)
+    const std::optional<std::u16string> read = ReadPageFileText(QFile::encodeName(path).toStdString(), 16);
+    if (!read)
         std::abort();
+    const QString text = QStringView(*read).toString();
     const bool flawedAfterMark = codec::HasUtf8Bom(file) && !codec::IsValidUtf8(QByteArrayView(file).sliced(3));
-    if (!flawedAfterMark && *text != WholeFileReading(file))
+    if (!flawedAfterMark && text != WholeFileReading(file))
         std::abort();
     return 0;
 }

@@ -2,82 +2,91 @@
 // converted exactly as a fetched page is, without touching any clip file.
 #include <optional>
 
-#include "cli/CliCommand.h"
-#include "web/PageFileText.h"
-#include "web/ClipFiles.h"
-#include "web/HtmlConversion.h"
+#include "cli/TextCommand.h"
+#include "convert/HtmlToMarkedText.h"
+#include "convert/PageFileText.h"
+#include "convert/Utf8Decoding.h"
 
 namespace {
 
+constexpr char kUsage[] = "FILE [--title T] [--request-url U] [--page-url P] [--base-url B] [--plain]";
+
 struct ConvertOptions {
-    QString file;
-    PageRecord page;
+    std::optional<std::string> file;
+    ConversionPage page;
     bool plain = false;
 };
 
-QString* PageField(PageRecord& page, const QString& option)
+std::u16string* PageField(ConversionPage& page, const std::string& option)
 {
-    if (option == u"--title")
+    if (option == "--title")
         return &page.PageTitle;
-    if (option == u"--request-url")
+    if (option == "--request-url")
         return &page.PageRequestUrl;
-    if (option == u"--page-url")
+    if (option == "--page-url")
         return &page.PageUrl;
-    if (option == u"--base-url")
+    if (option == "--base-url")
         return &page.PageBaseUrl;
     return nullptr;
 }
 
-std::optional<ConvertOptions> ParseOptions(const QStringList& args)
+// The command line is UTF-8 here; bytes that are not become U+FFFD.
+std::u16string ArgumentText(const std::string& arg)
+{
+    std::u16string text;
+    Utf8Decoder decoder;
+    decoder.append(arg, text);
+    decoder.finish(text);
+    return text;
+}
+
+std::optional<ConvertOptions> ParseOptions(const std::vector<std::string>& args)
 {
     ConvertOptions options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"--plain") {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--plain") {
             options.plain = true;
-        } else if (QString* field = PageField(options.page, arg)) {
+        } else if (std::u16string* field = PageField(options.page, arg)) {
             if (++i >= args.size())
                 return std::nullopt;
-            *field = args[i];
-        } else if (arg.startsWith(u"--") || !options.file.isNull()) {
+            *field = ArgumentText(args[i]);
+        } else if (arg.starts_with("--") || options.file) {
             return std::nullopt;
         } else {
             options.file = arg;
         }
     }
-    if (options.file.isNull())
+    if (!options.file)
         return std::nullopt;
     return options;
 }
 
-int RunConvert(const QStringList& args)
+int RunConvert(const std::vector<std::string>& args)
 {
     std::optional<ConvertOptions> options = ParseOptions(args);
     if (!options) {
-        WriteStderr(QStringLiteral("使い方: textreader-cli convert FILE [--title T] [--request-url U] "
-                                   "[--page-url P] [--base-url B] [--plain]\n"));
+        WriteStderrUtf8(std::string("使い方: textreader-cli convert ") + kUsage + '\n');
         return 2;
     }
     // Room for the title line and the request link line the conversion puts in front.
-    const PageRecord& page = options->page;
-    const qsizetype spare = page.PageTitle.size() + 2 * page.PageRequestUrl.size() + 64;
-    std::optional<QString> text = ReadPageFileText(options->file, spare);
+    const ConversionPage& page = options->page;
+    const size_t spare = page.PageTitle.size() + 2 * page.PageRequestUrl.size() + 64;
+    std::optional<std::u16string> text = ReadPageFileText(*options->file, spare);
     if (!text) {
-        WriteStderr(QStringLiteral("ファイルを読めません: ") + options->file + u'\n');
+        WriteStderrUtf8("ファイルを読めません: " + *options->file + '\n');
         return 1;
     }
-    ViewerState viewer;
-    viewer.CurrentText = std::move(*text);
-    text.reset();
-    ConvertHtmlToText(viewer, options->page);
+    ConvertHtmlToText(*text, options->page);
     if (options->plain)
-        viewer.CurrentText = ClipboardPlainText(viewer.CurrentText);
-    WriteStdoutUtf8(viewer.CurrentText);
+        *text = ClipboardPlainText(*text);
+    if (!WriteStdoutUtf8(*text)) {
+        WriteStderrUtf8("標準出力に書き込めません。\n");
+        return 1;
+    }
     return 0;
 }
 
-const CliCommandRegistration kConvert("convert",
-                                      "FILE [--title T] [--request-url U] [--page-url P] [--base-url B] [--plain]",
-                                      &RunConvert, CliNeeds::Text);
+const TextCommandRegistration kConvert("convert", kUsage, &RunConvert);
 
 } // namespace

@@ -13,7 +13,6 @@ namespace {
 const QString kClipText = QStringLiteral("clip.txt");
 const QString kClipHtml = QStringLiteral("clip.html");
 const QString kClipRecord = QStringLiteral("clip.utx");
-const QString kUrlListHeading = QStringLiteral("\r\n\r\nURLリスト一覧\r\n");
 
 // The readers open their file for writing too, which creates a missing one; only where the
 // data folder exists, since nothing here creates Save/.
@@ -84,13 +83,5 @@ void LoadClipText(const ProgramPaths& paths, ViewerState& viewer)
 
 QString ClipboardPlainText(const QString& text)
 {
-    QString plain = text;
-    for (const char16_t* marker : {u"\\\\B", u"\\\\E", u"\\\\O", u"\\\\N"})
-        plain.remove(QString::fromUtf16(marker), Qt::CaseSensitive);
-    plain.replace(QStringLiteral("URL\\\\{"), QStringLiteral("URL{"), Qt::CaseSensitive);
-    plain.replace(QStringLiteral("TagID\\\\{"), QStringLiteral("タグ{"), Qt::CaseSensitive);
-    const qsizetype list = plain.indexOf(kUrlListHeading);
-    if (list >= 0)
-        plain.truncate(list);
-    return plain;
+    return QStringView(ClipboardPlainText(std::u16string_view(QStringView(text).utf16(), size_t(text.size())))).toString();
 }

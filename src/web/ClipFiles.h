@@ -4,12 +4,13 @@
 // the data folder; plus the whole-file readers and the plain form of marked text.
 #include <QString>
 
+#include "convert/HtmlToMarkedText.h"
 #include "core/ProgramPaths.h"
 #include "viewer/ViewerState.h"
 #include "web/PageRecord.h"
 
 // The placeholder stored for an empty current text or page HTML.
-inline const QString kNoData = QStringLiteral("no data.");
+inline const QString kNoData = QStringView(kNoDataText.data(), qsizetype(kNoDataText.size())).toString();
 
 // Writes clip.html (page.PageHtml) and clip.utx; an empty text argument becomes "no data.".
 void SaveClipHtml(const ProgramPaths& paths, QString& text, const PageRecord& page, const ViewerState& viewer);

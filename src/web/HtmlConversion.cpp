@@ -2,33 +2,30 @@
 
 #include <utility>
 
+#include "convert/HtmlToMarkedText.h"
 #include "web/ClipFiles.h"
-#include "web/HtmlEntities.h"
-#include "web/HtmlPreprocessing.h"
-#include "web/HtmlScan.h"
 
 namespace {
 
-// The first line of every page: link 0001 to the requested address, shown as "：(URL)".
-QString RequestLinkLine(const QString& requestUrl)
+std::u16string Utf16(const QString& text) { return text.toStdU16String(); }
+// A copy as it stands: QString::fromUtf16 would drop a byte-order mark in front.
+QString Qt16(std::u16string_view text) { return QStringView(text.data(), qsizetype(text.size())).toString(); }
+
+ConversionPage ConvertingPage(const PageRecord& page)
 {
-    return QStringLiteral("<a href=\"") + requestUrl + QStringLiteral("\" >：(") + requestUrl
-           + QStringLiteral(")</a>\r\n");
+    return {Utf16(page.PageTitle), Utf16(page.PageRequestUrl), Utf16(page.PageUrl), Utf16(page.PageBaseUrl),
+            page.PageTextLength};
 }
 
-// Title line, preformatted elements kept, scripts removed, source line breaks dropped, the
-// request link put in front: the text the scan runs over.
-QString PrepareText(QString text, PageRecord& page, ConversionPacer& pacer)
+ProgressCallbacks Callbacks(const ConversionCallbacks& progress)
 {
-    PrependInPlace(text, QString(QStringLiteral("タイトル:") + page.PageTitle + QStringLiteral("<BR>")));
-    page.PageTextLength = double(text.size());
-    pacer.show(PreprocessingCaption(page.PageTextLength));
-    KeepPreformatted(text, u"pre", &pacer);
-    KeepPreformatted(text, u"textarea", &pacer);
-    RemoveElement(text, u"script", &pacer);
-    DeleteSourceBreaks(text);
-    PrependInPlace(text, RequestLinkLine(page.PageRequestUrl));
-    return text;
+    ProgressCallbacks callbacks;
+    if (progress.showProgress)
+        callbacks.showProgress = [&progress](std::u16string_view caption) {
+            progress.showProgress(Qt16(caption));
+        };
+    callbacks.letEventsRun = progress.letEventsRun;
+    return callbacks;
 }
 
 } // namespace
@@ -43,17 +40,10 @@ void ConvertHtmlToText(ViewerState& viewer, PageRecord& page, const HtmlConversi
 {
     if (hooks.saveClipHtml)
         hooks.saveClipHtml(viewer.CurrentText);
-    if (viewer.CurrentText.isEmpty())
-        viewer.CurrentText = kNoData;
-
-    ConversionPacer pacer(hooks.progress);
-    const QString prepared = PrepareText(std::exchange(viewer.CurrentText, QString()), page, pacer);
-    page.PageTextLength = double(prepared.size());
-    HtmlScanResult scan = ScanPreparedText(prepared, page, pacer);
-    pacer.show(FinishedCaption(page.PageTextLength));
-
-    scan.text.append(scan.urlList);
-    scan.urlList.clear();
-    DecodeFourEntities(scan.text);
-    viewer.CurrentText = std::move(scan.text);
+    std::u16string text = Utf16(std::exchange(viewer.CurrentText, QString()));
+    ConversionPage converting = ConvertingPage(page);
+    ConvertHtmlToText(text, converting, Callbacks(hooks.progress));
+    page.PageUrl = Qt16(converting.PageUrl);
+    page.PageTextLength = converting.PageTextLength;
+    viewer.CurrentText = Qt16(text);
 }

@@ -1,17 +1,23 @@
 #pragma once
-// Page HTML to marked text: ConvertHtmlToText turns viewer.CurrentText (the body HTML of the
-// page in page) into the marked text the viewer reads, with the numbered URL list at its end.
+// Page HTML to marked text for the windows: ConvertHtmlToText turns viewer.CurrentText (the
+// body HTML of the page in page) into the marked text the viewer reads, with the numbered URL
+// list at its end. The conversion itself is convert/HtmlToMarkedText; this side stores the
+// clip files first and speaks QString.
 #include <QString>
 #include <functional>
 
 #include "core/ProgramPaths.h"
 #include "viewer/ViewerState.h"
-#include "web/ConversionProgress.h"
 #include "web/PageRecord.h"
+
+struct ConversionCallbacks {
+    std::function<void(const QString& caption)> showProgress; // the status label
+    std::function<void()> letEventsRun;                       // the event loop
+};
 
 struct HtmlConversionHooks {
     // Stores the page before it is converted (the clip files); receives viewer.CurrentText.
-    // Left empty, nothing is stored: the command-line converter touches no file.
+    // Left empty, nothing is stored.
     std::function<void(QString& currentText)> saveClipHtml;
     // The browser window's status label and its event loop.
     ConversionCallbacks progress;

@@ -1,6 +1,8 @@
 // textreader-cli convert as a user runs it: the bytes on stdout for a small saved page.
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include "core/Codec.h"
 #include "support/CliProcess.h"
 #include "support/TempFolder.h"
@@ -54,6 +56,28 @@ TEST_F(ConvertCommandTest, LargeFilesKeepEveryCharacterAndLineBreakAcrossReadPie
     const CliOutcome cut = Cli({page(QByteArray(70000, 'c') + "\xE3\x81"), "--plain"});
     EXPECT_EQ(cut.exitCode, 0);
     EXPECT_TRUE(cut.out.endsWith(QByteArray(100, 'c') + QStringLiteral("縺").toUtf8())) << cut.out.right(20).toStdString();
+}
+
+// A pipe can be read only once, so its bytes are kept until it is known whether they are
+// UTF-8 or 932; and output that cannot be written is an error, not a success.
+TEST_F(ConvertCommandTest, ReadsPipesWholeAndFailsWhenStdoutIsFull)
+{
+    const QByteArray sjis = codec::EncodeCp932(QStringLiteral("<p>日本語\nです")).value();
+    QProcess pipe;
+    pipe.start(QStringLiteral(TR_BIN_DIR "/textreader-cli"), {"convert", "/dev/stdin", "--plain"});
+    ASSERT_TRUE(pipe.waitForStarted());
+    pipe.write(sjis);
+    pipe.closeWriteChannel();
+    ASSERT_TRUE(pipe.waitForFinished(60000));
+    EXPECT_EQ(pipe.exitCode(), 0);
+    EXPECT_EQ(pipe.readAllStandardOutput(), QStringLiteral("URL{0001} ：()\r\nタイトル:\r\n\r\n日本語です").toUtf8());
+
+    QProcess full;
+    full.setStandardOutputFile(QStringLiteral("/dev/full"));
+    full.start(QStringLiteral(TR_BIN_DIR "/textreader-cli"), {"convert", page("<p>x")});
+    ASSERT_TRUE(full.waitForFinished(60000));
+    EXPECT_EQ(full.exitCode(), 1);
+    EXPECT_TRUE(full.readAllStandardError().contains("標準出力"));
 }
 
 TEST_F(ConvertCommandTest, RefusesMissingFilesAndUnknownOptions)

@@ -1,6 +1,6 @@
 // textreader-cli paginate: lays a marked text out page by page exactly as the viewer does,
 // without drawing, and prints where each page starts.
-#include "cli/CliCommand.h"
+#include "cli/fonts/CliCommand.h"
 
 #include "core/Codec.h"
 #include "core/FileStore.h"

@@ -1,18 +1,23 @@
 // textreader-cli-fonts: every command, the font ones inside a QGuiApplication.
-#include "cli/CliCommand.h"
+#include "cli/fonts/CliCommand.h"
 
 #include <QGuiApplication>
 
+#include "cli/TextCommand.h"
+
 int main(int argc, char** argv)
 {
+    if (argc >= 2) {
+        const auto text = TextCommands().find(argv[1]);
+        if (text != TextCommands().end())
+            return text->second.run(std::vector<std::string>(argv + 2, argv + argc));
+    }
     QStringList args = CliArguments(argc, argv);
     if (args.isEmpty())
         return PrintCliUsage();
     const auto it = CliCommands().find(args.takeFirst());
     if (it == CliCommands().end())
         return PrintCliUsage();
-    if (it->second.needs == CliNeeds::Text)
-        return it->second.run(args);
     // Layout needs fonts, never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
