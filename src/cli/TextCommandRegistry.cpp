@@ -12,7 +12,8 @@ std::map<std::string, TextCommandInfo>& TextCommands()
 
 bool WriteStdoutUtf8(std::u16string_view text)
 {
-    constexpr size_t kPiece = 64 * 1024;
+    // Small pieces: the UTF-8 of one takes up to three bytes a unit, fresh memory each page.
+    constexpr size_t kPiece = 16 * 1024;
     std::string piece;
     piece.reserve(kPiece * 3 + 4);
     bool written = true;

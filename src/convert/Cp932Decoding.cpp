@@ -11,9 +11,8 @@ namespace {
 
 constexpr uint64_t kHighBits = 0x8080808080808080u;
 
-} // namespace
-
-void AppendDecoded(std::string_view bytes, std::u16string& out)
+// The decoding loop; with more to come, a lead byte that ends the bytes is left unread.
+size_t Decode(std::string_view bytes, std::u16string& out, bool moreToCome)
 {
     using namespace table;
     const size_t start = out.size();
@@ -49,6 +48,10 @@ void AppendDecoded(std::string_view bytes, std::u16string& out)
             continue;
         }
         if (p == end) {
+            if (moreToCome) {
+                --p;
+                break;
+            }
             *w++ = kLoneLead[kRow[b]];
             break;
         }
@@ -62,7 +65,14 @@ void AppendDecoded(std::string_view bytes, std::u16string& out)
         ++p;
     }
     out.resize(size_t(w - out.data()));
+    return size_t(p - reinterpret_cast<const unsigned char*>(bytes.data()));
 }
+
+} // namespace
+
+void AppendDecoded(std::string_view bytes, std::u16string& out) { Decode(bytes, out, false); }
+
+size_t AppendDecodedPiece(std::string_view bytes, std::u16string& out) { return Decode(bytes, out, true); }
 
 std::u16string Decoded(std::string_view bytes)
 {

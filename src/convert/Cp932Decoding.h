@@ -14,5 +14,8 @@ namespace cp932 {
 // stands alone: a lead byte at the end of one call's bytes is not joined with the next call's.
 void AppendDecoded(std::string_view bytes, std::u16string& out);
 std::u16string Decoded(std::string_view bytes);
+// As AppendDecoded for a piece of a longer text: a lead byte at the end of the piece is left
+// for the next one. Returns how many bytes were decoded (all, or all but that last one).
+size_t AppendDecodedPiece(std::string_view bytes, std::u16string& out);
 
 } // namespace cp932

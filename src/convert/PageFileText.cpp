@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "convert/Cp932Decoding.h"
+#include "convert/TextSearch.h"
 #include "convert/Utf8Decoding.h"
 
 namespace {
@@ -55,23 +56,39 @@ private:
     int fd_;
 };
 
-// Appends decoded characters to the page text, each lone LF made CR LF (a line feed byte is
-// never part of a longer character in UTF-8 or 932, so decoded pieces can be joined here).
-void AppendWithLineBreaks(std::u16string_view decoded, std::u16string& text)
+// Makes each lone LF among the characters from `from` on CR LF, in place: written from the
+// back, so nothing is overwritten before it is read (a line feed byte is never part of a
+// longer character in UTF-8 or 932, so pieces can be decoded first and mended after).
+void ExpandLoneLineFeeds(std::u16string& text, size_t from)
 {
-    char16_t before = text.empty() ? u'\0' : text.back();
-    size_t copied = 0;
-    for (size_t lf = decoded.find(u'\n'); lf != std::u16string_view::npos; lf = decoded.find(u'\n', lf + 1)) {
-        if ((lf > 0 ? decoded[lf - 1] : before) == u'\r')
-            continue;
-        text.append(decoded.substr(copied, lf - copied));
-        text.push_back(u'\r');
-        copied = lf;
+    const char16_t before = from > 0 ? text[from - 1] : u'\0';
+    size_t lone = 0;
+    for (Pos lf = text::Find(text, u'\n', Pos(from)); lf >= 0; lf = text::Find(text, u'\n', lf + 1))
+        lone += (size_t(lf) > from ? text[size_t(lf) - 1] : before) != u'\r';
+    if (lone == 0)
+        return;
+    const size_t end = text.size();
+    text.resize(end + lone);
+    char16_t* const data = text.data();
+    char16_t* w = data + end + lone;
+    for (size_t r = end; r-- > from && lone > 0;) {
+        const char16_t c = data[r];
+        *--w = c;
+        if (c == u'\n' && (r > from ? data[r - 1] : before) != u'\r') {
+            *--w = u'\r';
+            --lone;
+        }
     }
-    text.append(decoded.substr(copied));
 }
 
 bool HasBom(std::string_view head) { return head.size() >= 3 && head.substr(0, 3) == "\xEF\xBB\xBF"; }
+
+std::u16string ReservedText(off_t bytes, size_t spare)
+{
+    std::u16string text;
+    text.reserve(size_t(bytes) + size_t(bytes) / 16 + spare);
+    return text;
+}
 
 // The file read as UTF-8. Without a byte-order mark, `flawed` tells whether the bytes were
 // not valid UTF-8 after all (the reading then stops early).
@@ -82,50 +99,54 @@ std::optional<std::u16string> ReadUtf8(OpenFile& file, off_t size, size_t spare,
     if (head < 0)
         return std::nullopt;
     const bool bom = HasBom(std::string_view(piece.data(), size_t(head)));
-    std::u16string text;
-    text.reserve(size_t(size) + size_t(size) / 16 + spare);
-    std::u16string decoded;
-    decoded.reserve(kPiece + 1);
+    std::u16string text = ReservedText(size, spare);
     Utf8Decoder decoder;
-    bool first = true;
     ssize_t got = bom ? 0 : head;
     do {
-        decoded.clear();
-        decoder.append(std::string_view(piece.data(), size_t(got)), decoded);
+        const size_t from = text.size();
+        decoder.append(std::string_view(piece.data(), size_t(got)), text);
         if (decoder.hasError() && !bom) {
             flawed = true;
             return text;
         }
-        // After a mark, a second one is dropped too, as a whole-file decode after it would.
-        const bool secondMark = bom && first && !decoded.empty() && decoded[0] == 0xFEFF;
-        first = first && decoded.empty();
-        AppendWithLineBreaks(std::u16string_view(decoded).substr(secondMark ? 1 : 0), text);
+        ExpandLoneLineFeeds(text, from);
     } while ((got = file.read(piece.data(), kPiece)) > 0);
     if (got < 0)
         return std::nullopt;
-    decoded.clear();
-    decoder.finish(decoded);
+    decoder.finish(text);
     flawed = !bom && decoder.hasError();
-    AppendWithLineBreaks(decoded, text);
+    // After a mark, a second one is dropped too, as a whole-file decode after it would.
+    if (bom && !text.empty() && text[0] == 0xFEFF)
+        text.erase(0, 1);
     return text;
 }
 
-std::u16string Cp932Text(std::string bytes, size_t spare)
-{
-    std::u16string decoded = cp932::Decoded(bytes);
-    bytes = std::string();
-    std::u16string text;
-    text.reserve(decoded.size() + decoded.size() / 16 + spare);
-    AppendWithLineBreaks(decoded, text);
-    return text;
-}
-
+// The file read again from its start as 932, a piece at a time; a lead byte that ends a
+// piece is carried into the next.
 std::optional<std::u16string> ReadCp932(OpenFile& file, off_t size, size_t spare)
 {
-    std::string bytes(size_t(size), '\0');
-    if (!file.rewind() || file.read(bytes.data(), bytes.size()) != ssize_t(size))
+    if (!file.rewind())
         return std::nullopt;
-    return Cp932Text(std::move(bytes), spare);
+    std::string piece(kPiece + 1, '\0');
+    std::u16string text = ReservedText(size, spare);
+    size_t carried = 0;
+    for (;;) {
+        const ssize_t got = file.read(piece.data() + carried, kPiece);
+        if (got < 0)
+            return std::nullopt;
+        const std::string_view bytes(piece.data(), carried + size_t(got));
+        const size_t from = text.size();
+        if (got == 0) {
+            cp932::AppendDecoded(bytes, text);
+            ExpandLoneLineFeeds(text, from);
+            return text;
+        }
+        const size_t used = cp932::AppendDecodedPiece(bytes, text);
+        ExpandLoneLineFeeds(text, from);
+        carried = bytes.size() - used;
+        if (carried > 0)
+            piece[0] = bytes[used];
+    }
 }
 
 // A pipe or a device is read whole first: it cannot be read a second time as 932.
@@ -142,18 +163,19 @@ std::optional<std::u16string> ReadStream(OpenFile& file, size_t spare)
         if (size_t(got) < kPiece)
             break;
     }
-    std::string_view body(bytes);
+    const std::string_view body(bytes);
     const bool bom = HasBom(body);
+    std::u16string text = ReservedText(off_t(bytes.size()), spare);
     Utf8Decoder decoder;
-    std::u16string decoded;
-    decoder.append(body.substr(bom ? 3 : 0), decoded);
-    decoder.finish(decoded);
-    if (decoder.hasError() && !bom)
-        return Cp932Text(std::move(bytes), spare);
-    const bool secondMark = bom && !decoded.empty() && decoded[0] == 0xFEFF;
-    std::u16string text;
-    text.reserve(decoded.size() + decoded.size() / 16 + spare);
-    AppendWithLineBreaks(std::u16string_view(decoded).substr(secondMark ? 1 : 0), text);
+    decoder.append(body.substr(bom ? 3 : 0), text);
+    decoder.finish(text);
+    if (decoder.hasError() && !bom) {
+        text.clear();
+        cp932::AppendDecoded(body, text);
+    } else if (bom && !text.empty() && text[0] == 0xFEFF) {
+        text.erase(0, 1);
+    }
+    ExpandLoneLineFeeds(text, 0);
     return text;
 }
 

@@ -48,15 +48,16 @@ int ValidPrefix(const unsigned char* p, int n, int length)
     return n < length ? n : length;
 }
 
-void AppendCodePoint(char32_t cp, std::u16string& out)
+char16_t* PutCodePoint(char32_t cp, char16_t* w)
 {
     if (cp < 0x10000) {
-        out.push_back(char16_t(cp));
+        *w++ = char16_t(cp);
     } else {
         cp -= 0x10000;
-        out.push_back(char16_t(0xD800 + (cp >> 10)));
-        out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
+        *w++ = char16_t(0xD800 + (cp >> 10));
+        *w++ = char16_t(0xDC00 + (cp & 0x3FF));
     }
+    return w;
 }
 
 char32_t Decode(const unsigned char* p, int length)
@@ -72,6 +73,11 @@ char32_t Decode(const unsigned char* p, int length)
 
 void Utf8Decoder::append(std::string_view bytes, std::u16string& out)
 {
+    // Each byte, the pending ones from the last piece included, gives at most one unit (a
+    // pair takes four bytes): one growth up front, the unused end cut off below.
+    const size_t start = out.size();
+    out.resize(start + bytes.size() + size_t(pendingSize_));
+    char16_t* w = out.data() + start;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const unsigned char* const end = p + bytes.size();
     // A character cut off by the last piece is completed from this one first.
@@ -80,13 +86,13 @@ void Utf8Decoder::append(std::string_view bytes, std::u16string& out)
         const int length = SequenceLength(pending_[0]);
         const int valid = ValidPrefix(pending_, pendingSize_, length);
         if (valid == length) {
-            AppendCodePoint(Decode(pending_, length), out);
+            w = PutCodePoint(Decode(pending_, length), w);
             pendingSize_ = 0;
         } else if (valid < pendingSize_) {
             // The byte does not go on the sequence: the sequence is flawed, the byte starts afresh.
             --p;
             --pendingSize_;
-            flushPending(out);
+            w = flushPending(w);
         }
     }
     while (p < end) {
@@ -94,32 +100,34 @@ void Utf8Decoder::append(std::string_view bytes, std::u16string& out)
         uint64_t word;
         while (end - p >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ULL) == 0)) {
             for (int i = 0; i < 8; ++i)
-                out.push_back(char16_t(p[i]));
+                w[i] = char16_t(p[i]);
             p += 8;
+            w += 8;
         }
         if (p < end)
-            appendSlow(p, end, out);
+            w = putOne(p, end, w);
     }
+    out.resize(size_t(w - out.data()));
 }
 
 // One character (or one flawed byte) at p; a sequence the piece cuts off is kept pending.
-void Utf8Decoder::appendSlow(const unsigned char*& p, const unsigned char* end, std::u16string& out)
+char16_t* Utf8Decoder::putOne(const unsigned char*& p, const unsigned char* end, char16_t* w)
 {
     const int length = SequenceLength(*p);
     if (length == 1) {
-        out.push_back(char16_t(*p++));
-        return;
+        *w++ = char16_t(*p++);
+        return w;
     }
     if (length == 0) {
         error_ = true;
-        out.push_back(kReplacement);
+        *w++ = kReplacement;
         ++p;
-        return;
+        return w;
     }
     const int available = int(end - p < length ? end - p : length);
     const int valid = ValidPrefix(p, available, length);
     if (valid == length) {
-        AppendCodePoint(Decode(p, length), out);
+        w = PutCodePoint(Decode(p, length), w);
         p += length;
     } else if (valid == available) {
         std::memcpy(pending_, p, size_t(available));
@@ -128,21 +136,28 @@ void Utf8Decoder::appendSlow(const unsigned char*& p, const unsigned char* end, 
     } else {
         error_ = true;
         for (int i = 0; i < valid; ++i)
-            out.push_back(kReplacement);
+            *w++ = kReplacement;
         p += valid;
     }
+    return w;
 }
 
-void Utf8Decoder::flushPending(std::u16string& out)
+char16_t* Utf8Decoder::flushPending(char16_t* w)
 {
     if (pendingSize_ > 0)
         error_ = true;
     for (int i = 0; i < pendingSize_; ++i)
-        out.push_back(kReplacement);
+        *w++ = kReplacement;
     pendingSize_ = 0;
+    return w;
 }
 
-void Utf8Decoder::finish(std::u16string& out) { flushPending(out); }
+void Utf8Decoder::finish(std::u16string& out)
+{
+    const size_t start = out.size();
+    out.resize(start + size_t(pendingSize_));
+    out.resize(size_t(flushPending(out.data() + start) - out.data()));
+}
 
 void AppendUtf8(std::u16string_view text, std::string& out)
 {

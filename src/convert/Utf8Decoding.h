@@ -8,15 +8,16 @@
 
 class Utf8Decoder {
 public:
-    // Appends the characters the bytes complete; at most bytes.size() + 1 units.
+    // Appends the characters the bytes complete; out grows by at most bytes.size() + 3 units
+    // (the bytes of a character cut off by the last piece count again).
     void append(std::string_view bytes, std::u16string& out);
     // The end of the input: a character left unfinished becomes U+FFFD per byte.
     void finish(std::u16string& out);
     bool hasError() const { return error_; }
 
 private:
-    void flushPending(std::u16string& out);
-    void appendSlow(const unsigned char*& p, const unsigned char* end, std::u16string& out);
+    char16_t* flushPending(char16_t* w);
+    char16_t* putOne(const unsigned char*& p, const unsigned char* end, char16_t* w);
 
     unsigned char pending_[4] = {};
     int pendingSize_ = 0;

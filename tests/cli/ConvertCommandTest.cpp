@@ -56,6 +56,12 @@ TEST_F(ConvertCommandTest, LargeFilesKeepEveryCharacterAndLineBreakAcrossReadPie
     const CliOutcome cut = Cli({page(QByteArray(70000, 'c') + "\xE3\x81"), "--plain"});
     EXPECT_EQ(cut.exitCode, 0);
     EXPECT_TRUE(cut.out.endsWith(QByteArray(100, 'c') + QStringLiteral("縺").toUtf8())) << cut.out.right(20).toStdString();
+    // A 932 character whose lead byte ends the first read piece.
+    const QByteArray split = QByteArray(65535, 'd') + codec::EncodeCp932(QStringLiteral("あい")).value();
+    const CliOutcome joined = Cli({page(split), "--plain"});
+    EXPECT_EQ(joined.exitCode, 0);
+    EXPECT_TRUE(joined.out.endsWith(QByteArray(100, 'd') + QStringLiteral("あい").toUtf8()))
+        << joined.out.right(20).toStdString();
 }
 
 // A pipe can be read only once, so its bytes are kept until it is known whether they are
