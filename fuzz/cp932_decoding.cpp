@@ -13,19 +13,9 @@
 #include <string_view>
 
 #include "convert/Cp932Decoding.h"
+#include "FuzzRequire.h"
 
 namespace {
-
-// A failed check names its line, so a crash report says which promise broke.
-#define Require(ok) RequireAt((ok), __LINE__)
-
-void RequireAt(bool ok, int line)
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "check failed at line %d\n", line);
-    std::abort();
-}
 
 void Substitute(const void*, UConverterToUnicodeArgs* args, const char*, int32_t, UConverterCallbackReason reason,
                 UErrorCode* err)

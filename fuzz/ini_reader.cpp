@@ -10,6 +10,7 @@
 #include "core/FileStore.h"
 #include "settings/IniDocument.h"
 #include "settings/IniStore.h"
+#include "FuzzRequire.h"
 
 namespace {
 
@@ -17,17 +18,6 @@ const QTemporaryDir& ProgramFolder()
 {
     static const QTemporaryDir dir; // one folder for the whole run, removed at exit
     return dir;
-}
-
-// A failed check names its line, so a crash report says which promise broke.
-#define Require(ok) RequireAt((ok), __LINE__)
-
-void RequireAt(bool ok, int line)
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "check failed at line %d\n", line);
-    std::abort();
 }
 
 } // namespace
