@@ -1,7 +1,9 @@
 #include "convert/HtmlAsciiMatch.h"
 
-#include <cstdint>
-#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 
 namespace html {
 
@@ -24,41 +26,33 @@ bool SameNoCase(std::u16string_view a, std::u16string_view b)
     return true;
 }
 
-namespace {
-
-// True when one of the four UTF-16 units in word is "<" (the has-zero test on word ^ "<<<<").
-inline bool HasLessThan(uint64_t word)
-{
-    const uint64_t x = word ^ 0x003C003C003C003CULL;
-    return ((x - 0x0001000100010001ULL) & ~x & 0x8000800080008000ULL) != 0;
-}
-
-} // namespace
-
 Pos FindStartTag(std::u16string_view t, Pos from, std::u16string_view lowerName)
 {
     if (lowerName.empty())
         return FindChar(t, from, u'<');
-    // Tags stand every few characters, so a library search per "<" costs more than one plain
-    // pass; four characters are looked at together to pass over the text between tags.
+    // Tags stand every few characters: the "<"s of eight characters are found with one
+    // compare, and each is tried in turn, without a search call per "<".
     const char16_t* const data = t.data();
     const char16_t first = lowerName[0];
-    const Pos last = text::Size(t) - text::Size(lowerName);
+    const Pos last = text::Size(t) - text::Size(lowerName); // a match starts before it
     auto matchesAt = [&](Pos lt) {
-        return data[lt] == u'<' && AsciiLower(data[lt + 1]) == first && HasAtNoCase(t, lt + 1, lowerName);
+        return AsciiLower(data[lt + 1]) == first && HasAtNoCase(t, lt + 1, lowerName);
     };
     Pos lt = from < 0 ? 0 : from;
-    for (; lt + 4 <= last; lt += 4) {
-        uint64_t word;
-        std::memcpy(&word, data + lt, sizeof word);
-        if (!HasLessThan(word))
-            continue;
-        for (Pos k = 0; k < 4; ++k)
-            if (matchesAt(lt + k))
-                return lt + k;
+#if defined(__SSE2__)
+    const __m128i open = _mm_set1_epi16(short(u'<'));
+    for (; lt + 8 <= last; lt += 8) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + lt));
+        for (unsigned mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(block, open))); mask != 0; mask &= mask - 1) {
+            const Pos at = lt + __builtin_ctz(mask) / 2;
+            mask &= mask - 1; // each unit sets two bits of the mask
+            if (matchesAt(at))
+                return at;
+        }
     }
+#endif
     for (; lt < last; ++lt)
-        if (matchesAt(lt))
+        if (data[lt] == u'<' && matchesAt(lt))
             return lt;
     return -1;
 }
