@@ -29,8 +29,6 @@ inline std::u16string_view Mid(std::u16string_view t, Pos from, Pos n = -1)
     return t.substr(size_t(from), size_t(n));
 }
 
-inline bool StartsWith(std::u16string_view t, std::u16string_view prefix) { return t.starts_with(prefix); }
-
 // Every needle replaced by replacement, left to right, the replaced text not searched again.
 void ReplaceAll(std::u16string& t, std::u16string_view needle, std::u16string_view replacement);
 
