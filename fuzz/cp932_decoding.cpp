@@ -2,53 +2,28 @@
 // converter with one U+FFFD per undecodable sequence (and its control code rotation undone),
 // which is what the reader decoded with before it had the table, and never to more units
 // than there are bytes.
-#include <unicode/ucnv.h>
-#include <unicode/ucnv_cb.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "convert/Cp932Decoding.h"
+#include "convert/cp932_table/IcuCp932Decoder.h"
 #include "FuzzRequire.h"
 
 namespace {
 
-void Substitute(const void*, UConverterToUnicodeArgs* args, const char*, int32_t, UConverterCallbackReason reason,
-                UErrorCode* err)
-{
-    if (reason > UCNV_IRREGULAR)
-        return;
-    const UChar replacement = 0xFFFD;
-    *err = U_ZERO_ERROR;
-    ucnv_cbToUWriteUChars(args, &replacement, 1, 0, err);
-}
-
-UConverter* OpenConverter()
-{
-    UErrorCode status = U_ZERO_ERROR;
-    UConverter* conv = ucnv_open("ibm-943_P15A-2003", &status);
-    ucnv_setToUCallBack(conv, Substitute, nullptr, nullptr, nullptr, &status);
-    Require(U_SUCCESS(status));
-    return conv;
-}
-
 std::u16string IcuDecoded(std::string_view bytes)
 {
-    static UConverter* const conv = OpenConverter(); // one for the run, reset per input
-    ucnv_reset(conv);
-    std::u16string out(bytes.size() + 1, u'\0');
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t n = ucnv_toUChars(conv, reinterpret_cast<UChar*>(out.data()), int32_t(out.size()), bytes.data(),
-                                    int32_t(bytes.size()), &status);
-    Require(U_SUCCESS(status));
-    out.resize(size_t(n));
-    for (char16_t& c : out)
-        c = c == 0x1C ? 0x1A : c == 0x7F ? 0x1C : c == 0x1A ? 0x7F : c;
-    return out;
+    static IcuCp932Decoder icu; // one converter for the run, reset per input
+    Require(icu.ok());
+    std::optional<std::u16string> out = icu.decode(bytes);
+    Require(out.has_value());
+    return *out;
 }
 
 } // namespace

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <unicode/ucnv.h>
-#include <unicode/ucnv_cb.h>
 
 #include <cstdio>
 #include <random>
@@ -8,50 +6,9 @@
 #include <string_view>
 
 #include "convert/Cp932Decoding.h"
+#include "convert/cp932_table/IcuCp932Decoder.h"
 
 namespace {
-
-// The decoding the reader had before its own table: ICU's Windows-31J converter, one U+FFFD
-// per undecodable sequence and the converter's rotation of 0x1A/0x1C/0x7F undone.
-class IcuDecoder {
-public:
-    IcuDecoder()
-    {
-        UErrorCode status = U_ZERO_ERROR;
-        conv_ = ucnv_open("ibm-943_P15A-2003", &status);
-        ucnv_setToUCallBack(conv_, Substitute, nullptr, nullptr, nullptr, &status);
-        ok_ = U_SUCCESS(status);
-    }
-    ~IcuDecoder() { ucnv_close(conv_); }
-    bool ok() const { return ok_; }
-
-    std::u16string decode(std::string_view bytes)
-    {
-        std::u16string out(bytes.size() + 1, u'\0');
-        ucnv_reset(conv_);
-        UErrorCode status = U_ZERO_ERROR;
-        const int32_t n = ucnv_toUChars(conv_, reinterpret_cast<UChar*>(out.data()), int32_t(out.size()), bytes.data(),
-                                        int32_t(bytes.size()), &status);
-        out.resize(U_SUCCESS(status) ? size_t(n) : 0);
-        for (char16_t& c : out)
-            c = c == 0x1C ? 0x1A : c == 0x7F ? 0x1C : c == 0x1A ? 0x7F : c;
-        return out;
-    }
-
-private:
-    static void Substitute(const void*, UConverterToUnicodeArgs* args, const char*, int32_t,
-                           UConverterCallbackReason reason, UErrorCode* err)
-    {
-        if (reason > UCNV_IRREGULAR)
-            return;
-        const UChar replacement = 0xFFFD;
-        *err = U_ZERO_ERROR;
-        ucnv_cbToUWriteUChars(args, &replacement, 1, 0, err);
-    }
-
-    UConverter* conv_ = nullptr;
-    bool ok_ = false;
-};
 
 std::string Hex(std::u16string_view units)
 {
@@ -82,14 +39,14 @@ protected:
     ::testing::AssertionResult DecodesAsIcu(std::string_view bytes)
     {
         const std::u16string ours = cp932::Decoded(bytes);
-        const std::u16string theirs = icu.decode(bytes);
+        const std::u16string theirs = icu.decode(bytes).value_or(u"(ICU failed)");
         if (ours == theirs && ours.size() <= bytes.size())
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << "bytes" << Hex(bytes) << ": table gives" << Hex(ours)
                                              << ", ICU gives" << Hex(theirs);
     }
 
-    IcuDecoder icu;
+    IcuCp932Decoder icu;
 };
 
 TEST_F(Cp932DecodingTest, KnownCharacters)
