@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "convert/Cp932Decoding.h"
-#include "convert/cp932_table/IcuCp932Decoder.h"
+#include "encoding/Cp932Decoding.h"
+#include "encoding/cp932_table/IcuCp932Decoder.h"
 #include "FuzzRequire.h"
 
 namespace {

@@ -10,12 +10,12 @@
 #include "core/ui/MessageBoxPrompter.h"
 #include "settings/HotKeyTable.h"
 #include "settings/IniStore.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 #include "viewer/ui/ViewerCommandHost.h"
 #include "viewer/ui/Form1Hooks.h"
 #include "viewer/ui/WindowEffects.h"
-#include "web/PageHistory.h"
-#include "web/PageRecord.h"
+#include "state/PageHistory.h"
+#include "state/PageRecord.h"
 
 class Form1;
 class ViewerCommandsInput;

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "convert/Cp932Decoding.h"
+#include "encoding/Cp932Decoding.h"
 #include "convert/TextSearch.h"
 #include "convert/Utf8Decoding.h"
 

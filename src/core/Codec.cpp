@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "convert/Cp932Decoding.h"
+#include "encoding/Cp932Decoding.h"
 
 namespace codec {
 namespace {

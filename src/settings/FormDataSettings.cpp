@@ -4,7 +4,7 @@
 
 #include "core/Notation.h"
 #include "settings/IniStore.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "core/ProgramPaths.h"
-#include "web/PageHistory.h"
+#include "state/PageHistory.h"
 
 struct HistoryRecord {
     QString PageUrl;

@@ -5,7 +5,7 @@
 #include "viewer/RendererHost.h"
 #include "viewer/StatusRenderer.h"
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 
 using notation::Fix;
 using notation::ToInt32;

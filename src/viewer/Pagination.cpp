@@ -4,7 +4,7 @@
 #include "viewer/CharacterRenderer.h"
 #include "viewer/RendererHost.h"
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 
 bool MeasurePage(ViewerState& viewer, ViewerPageState& page, RendererHost& host,
                  CharacterRenderer& renderer)

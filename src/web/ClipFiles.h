@@ -6,8 +6,8 @@
 
 #include "convert/HtmlToMarkedText.h"
 #include "core/ProgramPaths.h"
-#include "viewer/ViewerState.h"
-#include "web/PageRecord.h"
+#include "state/ViewerState.h"
+#include "state/PageRecord.h"
 
 // The placeholder stored for an empty current text or page HTML.
 inline const QString kNoData = QStringView(kNoDataText.data(), qsizetype(kNoDataText.size())).toString();

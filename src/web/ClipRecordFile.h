@@ -4,8 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
-#include "viewer/ViewerState.h"
-#include "web/PageRecord.h"
+#include "state/ViewerState.h"
+#include "state/PageRecord.h"
 
 QByteArray WriteClipRecord(const PageRecord& page, const ViewerState& viewer);
 

@@ -7,8 +7,8 @@
 #include <functional>
 
 #include "core/ProgramPaths.h"
-#include "viewer/ViewerState.h"
-#include "web/PageRecord.h"
+#include "state/ViewerState.h"
+#include "state/PageRecord.h"
 
 struct ConversionCallbacks {
     std::function<void(const QString& caption)> showProgress; // the status label

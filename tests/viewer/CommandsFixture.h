@@ -13,14 +13,14 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/Form1Hooks.h"
 #include "viewer/ui/ViewerCommandHost.h"
 #include "viewer/ui/ViewerCommandsForm1.h"
 #include "viewer/ui/WindowEffects.h"
-#include "web/PageHistory.h"
-#include "web/PageRecord.h"
+#include "state/PageHistory.h"
+#include "state/PageRecord.h"
 
 // What the commands asked of the other windows, in order.
 class RecordingHost : public ViewerCommandHost {

@@ -13,8 +13,8 @@
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/Form1Hooks.h"
 #include "viewer/ui/WindowEffects.h"
-#include "web/PageHistory.h"
-#include "web/PageRecord.h"
+#include "state/PageHistory.h"
+#include "state/PageRecord.h"
 
 // Kept apart from the other viewer tests' helpers of the same names.
 namespace form1test {

@@ -5,7 +5,7 @@
 #include "settings/FormDataSettings.h"
 #include "settings/IniStore.h"
 #include "support/TempFolder.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "viewer/StatusRenderer.h"
 #include "viewer/ViewerFonts.h"
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 
 inline constexpr Colour kWhite = 0x00FFFFFF;
 inline constexpr Colour kBlack = 0x00000000;

@@ -12,7 +12,7 @@
 #include "viewer/StatusRenderer.h"
 #include "viewer/ViewerFonts.h"
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 
 #include <cmath>
 #include <optional>

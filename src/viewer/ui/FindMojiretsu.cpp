@@ -1,7 +1,7 @@
 #include "viewer/ui/FindMojiretsu.h"
 
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 #include "viewer/ui/ViewerCommandsSteps.h"
 #include "viewer/ui/ViewerCommandsWindow.h"
 

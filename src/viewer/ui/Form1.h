@@ -17,7 +17,7 @@
 #include "viewer/RendererHost.h"
 #include "viewer/StatusRenderer.h"
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 
 class ButtonBar;
 class Form1Hooks;

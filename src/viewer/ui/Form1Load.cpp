@@ -6,8 +6,8 @@
 
 #include "core/Prompter.h"
 #include "web/ClipFiles.h"
-#include "web/PageHistory.h"
-#include "web/PageRecord.h"
+#include "state/PageHistory.h"
+#include "state/PageRecord.h"
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/Form1Hooks.h"
 #include "viewer/ui/SingleInstanceLock.h"

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 #include "viewer/ui/ViewerCommandHost.h"
 #include "viewer/ui/ViewerCommandsWindow.h"
 

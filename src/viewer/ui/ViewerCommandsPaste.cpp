@@ -8,7 +8,7 @@
 #include "core/Prompter.h"
 #include "core/Surface.h"
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 #include "viewer/ui/ViewerCommands.h"
 #include "viewer/ui/ViewerCommandsSteps.h"
 #include "viewer/ui/ViewerCommandsWindow.h"

@@ -3,7 +3,7 @@
 #include "core/Notation.h"
 #include "core/Surface.h"
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 #include "viewer/ui/ViewerCommandsWindow.h"
 
 namespace viewercommands {

@@ -4,7 +4,7 @@
 
 #include "core/Surface.h"
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 #include "viewer/ui/ViewerCommands.h"
 #include "viewer/ui/ViewerCommandsWindow.h"
 

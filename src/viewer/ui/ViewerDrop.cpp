@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/LineBreaks.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 #include "viewer/ui/ViewerCommands.h"
 
 std::optional<QString> DroppedPlainText(const QMimeData& data)

@@ -6,7 +6,7 @@
 
 #include "core/Notation.h"
 #include "viewer/ViewerPageState.h"
-#include "viewer/ViewerState.h"
+#include "state/ViewerState.h"
 #include "viewer/ui/ViewerCommandHost.h"
 #include "viewer/ui/ViewerCommands.h"
 #include "viewer/ui/ViewerCommandsSteps.h"

@@ -1,4 +1,4 @@
-#include "convert/Cp932Decoding.h"
+#include "encoding/Cp932Decoding.h"
 
 #include <cstdint>
 #include <cstring>

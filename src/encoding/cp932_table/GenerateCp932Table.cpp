@@ -19,7 +19,7 @@
 #include <optional>
 #include <vector>
 
-#include "convert/cp932_table/IcuCp932Decoder.h"
+#include "encoding/cp932_table/IcuCp932Decoder.h"
 
 namespace {
 
