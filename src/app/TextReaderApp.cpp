@@ -5,6 +5,10 @@
 
 #include "StartupProbe.h"
 #include "core/Notation.h"
+#include "library/MacroPageSource.h"
+#include "library/ui/Form5.h"
+#include "library/ui/Form6.h"
+#include "library/ui/Form7.h"
 #include "settings/HistoryFile.h"
 #include "settings/HotKeySettings.h"
 #include "shell/ui/clsWheelMouse.h"
@@ -12,11 +16,36 @@
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/ViewerCommandsForm1.h"
 
-TextReaderApp::TextReaderApp(ProgramPaths paths) : paths_(paths), settings_(paths) {}
+namespace {
+
+class NoBrowserPageSource final : public MacroPageSource {
+public:
+    Page FetchMacroPage(const QString&) override
+    {
+        return {false, {}, QStringLiteral("ブラウザ画面がないため、ページを読み込めません。")};
+    }
+};
+
+void ShowDialog(QWidget& dialog)
+{
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+} // namespace
+
+TextReaderApp::TextReaderApp(ProgramPaths paths)
+    : paths_(paths), settings_(paths), macroPages_(std::make_unique<NoBrowserPageSource>())
+{
+}
 
 TextReaderApp::~TextReaderApp()
 {
-    // The commands go before the window they drive.
+    // The dialogs and the commands go before the window they drive.
+    form7_.reset();
+    form6_.reset();
+    form5_.reset();
     if (form1_)
         form1_->SetInput(nullptr);
     m_CWheel.reset();
@@ -108,3 +137,33 @@ void TextReaderApp::FirstPageShown()
     startupprobe::Report();
     QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
 }
+
+Form5& TextReaderApp::SearchWindow()
+{
+    if (!form5_)
+        form5_ = std::make_unique<Form5>(*form1_, commands_->Window(), settings_);
+    return *form5_;
+}
+
+Form6& TextReaderApp::LibraryWindow()
+{
+    if (!form6_)
+        form6_ = std::make_unique<Form6>(*form1_, SearchWindow(), settings_);
+    return *form6_;
+}
+
+Form7& TextReaderApp::MacroWindow()
+{
+    if (!form7_)
+        form7_ = std::make_unique<Form7>(*form1_, LibraryWindow(), *macroPages_);
+    return *form7_;
+}
+
+// A dialog never opened writes its section back as it was read.
+void TextReaderApp::SaveTextFindSettings() { SearchWindow().SaveTextFindSettings(); }
+
+void TextReaderApp::SaveFavoriteSettings() { LibraryWindow().SaveFavoriteSettings(); }
+
+void TextReaderApp::CommandHost::ShowForm5() { ShowDialog(app_.SearchWindow()); }
+
+void TextReaderApp::CommandHost::ShowForm6() { ShowDialog(app_.LibraryWindow()); }

@@ -18,6 +18,10 @@
 #include "state/PageRecord.h"
 
 class Form1;
+class Form5;
+class Form6;
+class Form7;
+class MacroPageSource;
 class ViewerCommandsInput;
 class clsWheelMouse;
 
@@ -29,12 +33,18 @@ public:
     // Builds the viewer and runs its start-up; false when the program must end now.
     bool Start(const QString& commandLine);
     Form1& Viewer() { return *form1_; }
+    // The term search, library and macro dialogs, created on first use (after Start).
+    Form5& SearchWindow();
+    Form6& LibraryWindow();
+    Form7& MacroWindow();
 
     // Form1Hooks
     void LoadHistory() override;
     void SaveHistory() override;
     void LoadHotKeySettings() override;
     void SaveHotKeySettings() override;
+    void SaveTextFindSettings() override;
+    void SaveFavoriteSettings() override;
     void InstallDesktopHooks(Form1& viewer) override;
     void RemoveDesktopHooks(Form1& viewer) override;
     void ShowMainFrame() override;
@@ -58,11 +68,18 @@ private:
     struct CommandHost : NullViewerCommandHost {
         explicit CommandHost(TextReaderApp& app) : app_(app) {}
         void ToggleBackTouka() override;
+        void ShowForm5() override;
+        void ShowForm6() override;
         TextReaderApp& app_;
     };
     CommandHost commandHost_{*this};
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ViewerCommandsInput> commands_;
     std::unique_ptr<clsWheelMouse> m_CWheel; // the wheel source, outside a debug run
+    // The macro's pages come through the browser window; until it is here every fetch fails.
+    std::unique_ptr<MacroPageSource> macroPages_;
+    std::unique_ptr<Form5> form5_;
+    std::unique_ptr<Form6> form6_;
+    std::unique_ptr<Form7> form7_;
     bool displaySettingsApplied_ = false;
 };
