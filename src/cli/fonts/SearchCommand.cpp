@@ -53,7 +53,7 @@ std::optional<SearchOptions> ParseOptions(const QStringList& args)
 bool StepPage(MeasuringViewer& m)
 {
     if (notation::Val(m.viewer.PageStartList) != m.viewer.ReadPosition)
-        m.viewer.PageStartList = QString::number(m.viewer.ReadPosition) + u',' + m.viewer.PageStartList;
+        m.viewer.PageStartList.prepend(QString::number(m.viewer.ReadPosition) + u','); // grows in place
     return MeasurePage(m.viewer, m.page, m.host, m.renderer);
 }
 
