@@ -2,7 +2,11 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+
 #include "TextReaderApp.h"
+#include "library/ui/Form5.h"
+#include "library/ui/Form6.h"
 #include "settings/IniStore.h"
 #include "support/TempFolder.h"
 #include "viewer/ui/Form1.h"
@@ -37,6 +41,14 @@ TEST(TextReaderApp, RunShowsTheViewerReadableAndCloseWritesEveryFile)
     viewer.Picture1_KeyDown(89, 0);
     EXPECT_FALSE(viewer.ColourKeyTransparency());
 
+    // F and W open the term search and the library.
+    viewer.Picture1_KeyDown(70, 0);
+    viewer.Picture1_KeyDown(87, 0);
+    EXPECT_TRUE(app.SearchWindow().isVisible());
+    EXPECT_TRUE(app.LibraryWindow().isVisible());
+    app.SearchWindow().ComboAdd(QStringLiteral("検索語"));
+    app.LibraryWindow().Text1().setText(QStringLiteral("名前"));
+
     viewer.Form_Unload();
     EXPECT_EQ(state.QuitState, 2);
     EXPECT_TRUE(QFile::exists(paths.dataFile(QStringLiteral("rireki.dat"))));
@@ -46,4 +58,6 @@ TEST(TextReaderApp, RunShowsTheViewerReadableAndCloseWritesEveryFile)
     EXPECT_EQ(ini.ReadIniValue(QStringLiteral("FormData"), QStringLiteral("Rireki")).toText(), QStringLiteral("1"));
     // The hotkey table was loaded with its built-in keys and written back.
     EXPECT_EQ(ini.ReadIniNumber(QStringLiteral("HotKey"), QStringLiteral("KeyCode0")), 19);
+    EXPECT_EQ(ini.ReadIniValue(QStringLiteral("TextFind"), QStringLiteral("FindKey1")).toText(), QStringLiteral("検索語"));
+    EXPECT_EQ(ini.ReadIniValue(QStringLiteral("Favorite"), QStringLiteral("FavKey")).toText(), QStringLiteral("名前"));
 }

@@ -1,5 +1,6 @@
 #include "library/ui/Form7.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QLabel>
@@ -74,6 +75,8 @@ void Form7::Macro_Fila_Save()
     };
     hooks.starting = [this](int index, int count, const MacroEntry& entry) {
         status_->setText(QStringLiteral("%1/%2件目 (%3行目): %4").arg(index + 1).arg(count).arg(entry.line).arg(entry.url));
+        // The line shows even while a page comes from a cache without a wait.
+        QCoreApplication::processEvents();
     };
     hooks.done = [this](const MacroLineOutcome& outcome) { report_->appendPlainText(MacroLineText(outcome)); };
     const MacroSummary summary = RunMacro(*entries, pages_, hooks);
