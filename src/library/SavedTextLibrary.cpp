@@ -88,9 +88,20 @@ LibraryResult LoadFromLibrary(const ProgramPaths& paths, const QString& name, Pa
         return LibraryResult::Failed(*problem);
     if (!LibraryEntryExists(paths, name))
         return LibraryResult::Failed(Quoted(name) + QStringLiteral("は保存されていません。"));
-    for (const QString& ext : {kHtml, kRecord, kText})
-        if (!CopyWhole(EntryFile(paths, name, ext), ClipFile(paths, ext)))
-            return LibraryResult::Failed(Quoted(name) + QStringLiteral("を読み込めませんでした（%1）。").arg(name + ext));
+    // All three are read before any clip file changes, so an unreadable entry leaves the
+    // current document whole.
+    const std::array<QString, 3> order = {kHtml, kRecord, kText};
+    std::array<QByteArray, 3> bytes;
+    for (size_t i = 0; i < order.size(); ++i) {
+        const QString from = EntryFile(paths, name, order[i]);
+        const std::optional<QByteArray> read = filestore::ReadWholeFile(from);
+        if (!read && QFileInfo::exists(from))
+            return LibraryResult::Failed(Quoted(name) + QStringLiteral("を読み込めませんでした（%1）。").arg(name + order[i]));
+        bytes[i] = read.value_or(QByteArray());
+    }
+    for (size_t i = 0; i < order.size(); ++i)
+        if (!filestore::ReplaceFile(ClipFile(paths, order[i]), bytes[i]))
+            return LibraryResult::Failed(QStringLiteral("clip%1 を書き込めませんでした。").arg(order[i]));
     viewer.ReadPosition = 1;
     viewer.PageStartList.clear();
     viewer.CurrentText = LoadClipHtml(paths, QStringLiteral("L"), page, viewer);

@@ -84,6 +84,17 @@ TEST_F(Library, RenameOntoAnExistingNameChangesNothingAndSaysSo)
     EXPECT_EQ(entry(QStringLiteral("x"), QStringLiteral(".txt")), QByteArray("one"));
     EXPECT_EQ(entry(QStringLiteral("y"), QStringLiteral(".txt")), QByteArray("two"));
 
+    // A rename that fails part-way (here the second file cannot move) moves nothing.
+    QDir().mkpath(clipDir() + QStringLiteral("w.html/blocked"));
+    select(QStringLiteral("x"));
+    form6->Text3().setText(QStringLiteral("w"));
+    prompter.queue(true);
+    form6->Command1_Click(3);
+    EXPECT_TRUE(prompter.texts.last().contains(QStringLiteral("元のまま")));
+    EXPECT_EQ(entry(QStringLiteral("x"), QStringLiteral(".txt")), QByteArray("one"));
+    EXPECT_FALSE(exists(QStringLiteral("w"), QStringLiteral(".txt")));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("x"), QStringLiteral("y")}));
+
     // A free name takes all three files.
     select(QStringLiteral("x"));
     form6->Text3().setText(QStringLiteral("z 日本語 😀"));

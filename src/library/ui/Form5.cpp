@@ -167,7 +167,11 @@ bool Form5::SearchForward(const QString& term)
     labels_[0]->setText(kBusy);
     sinceReport_.start();
     const termsearch::Result r = termsearch::SearchForward(
-        v, term, [this](int32_t at) { return FindMojiretsu(commands_, at); },
+        v, term,
+        [this, &v](int32_t at) {
+            // The reader closing while the walk lets events run ends the walk.
+            return v.QuitState > 0 || FindMojiretsu(commands_, at);
+        },
         [this](int32_t start, int32_t found) { ReportProgress(start, found, kBusy + u' '); });
     if (r.found < 1) {
         labels_[0]->setText(kBottom);
