@@ -45,7 +45,9 @@ void Form6::CreateControls()
         grid->addWidget(buttons_[size_t(i)], 0, i);
     }
     text1_ = new QLineEdit(this);
+    text1_->setPlaceholderText(QStringLiteral("保存する名前"));
     text3_ = new QLineEdit(QStringLiteral("リネーム後"), this);
+    text3_->setToolTip(QStringLiteral("ﾘﾈｰﾑ後の名前"));
     text2_ = new QPlainTextEdit(this);
     text2_->setReadOnly(true);
     text2_->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
