@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <array>
+#include <vector>
 
 #include "core/FileStore.h"
 #include "library/EntryName.h"
