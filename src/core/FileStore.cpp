@@ -85,6 +85,38 @@ ReadResult ReadRegularFile(const QString& path, qint64 maxBytes)
     return r;
 }
 
+ReadResult ReadInputFile(const QString& path, qint64 maxBytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile() || info.isDir())
+        return ReadRegularFile(path, maxBytes);
+    ReadResult r;
+    r.cap = maxBytes;
+    QFile stream(path);
+    if (!stream.open(QIODevice::ReadOnly)) {
+        r.status = ReadResult::Status::Unreadable;
+        return r;
+    }
+    QByteArray bytes;
+    for (;;) {
+        const QByteArray piece = stream.read(qMin<qint64>(maxBytes + 1 - bytes.size(), 1 << 16));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        if (bytes.size() > maxBytes) {
+            r.status = ReadResult::Status::TooLarge;
+            return r;
+        }
+    }
+    if (stream.error() != QFileDevice::NoError) {
+        r.status = ReadResult::Status::Unreadable;
+        return r;
+    }
+    r.status = ReadResult::Status::Ok;
+    r.bytes = std::move(bytes);
+    return r;
+}
+
 QString SizeText(qint64 bytes)
 {
     if (bytes >= (qint64(1) << 30) && bytes % (qint64(1) << 30) == 0)

@@ -22,6 +22,9 @@ struct ReadResult {
 
 // The whole file if it is a regular file of at most maxBytes.
 ReadResult ReadRegularFile(const QString& path, qint64 maxBytes);
+// Input named on a command line: a regular file, or a pipe or device read as a stream,
+// either way never more than maxBytes (a stream that goes on is cut off and refused).
+ReadResult ReadInputFile(const QString& path, qint64 maxBytes);
 // The reason in Japanese, for the user ("大きすぎます（上限 256 MB）" and the like); empty for Ok.
 QString ReadProblem(const ReadResult& result);
 // A byte count as the user reads it: "256 MB", "64 KB".

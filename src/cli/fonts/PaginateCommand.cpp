@@ -96,18 +96,19 @@ int Paginate(const QStringList& args)
         WriteStderr(QStringLiteral("使い方: textreader-cli paginate %1\n").arg(QString::fromLatin1(kUsage)));
         return 2;
     }
-    const std::optional<QByteArray> bytes = filestore::ReadWholeFile(o->file, kMaxFileBytes);
-    if (!bytes) {
-        WriteStderr(QStringLiteral("読み込めません: %1\n").arg(o->file));
+    const filestore::ReadResult read = filestore::ReadInputFile(o->file, kMaxFileBytes);
+    if (!read.ok()) {
+        WriteStderr(QStringLiteral("読み込めません: %1: %2\n").arg(o->file, filestore::ReadProblem(read)));
         return 1;
     }
+    const QByteArray& bytes = read.bytes;
     Surface canvas;
     const double tpp = canvas.twipsPerPixel();
     canvas.resize(int(std::ceil(o->width / tpp)), int(std::ceil(o->height / tpp)));
     canvas.setFont(viewerfonts::ViewerFont(o->font, o->pointSize));
 
     ViewerState viewer;
-    viewer.CurrentText = ToCrLf(codec::DecodeHandEditedFile(*bytes));
+    viewer.CurrentText = ToCrLf(codec::DecodeHandEditedFile(bytes));
     viewer.ReadPosition = 1;
     viewer.PageStartList = QStringLiteral("1");
     viewer.ReturnMushi = o->returnMushi;
