@@ -151,7 +151,12 @@ void Form1::ReportFileProblem(const FileProblem& problem)
         exitReport_.add(problem);
         return;
     }
-    page_.StatusMessage = problem.file + QStringLiteral(": ") + problem.reason;
+    const QString message = problem.file + QStringLiteral(": ") + problem.reason;
+    // Several files may fail one start-up; later messages replace earlier ones in use.
+    if (!viewer_.StartupDone && !page_.StatusMessage.isEmpty())
+        page_.StatusMessage += QStringLiteral("　") + message;
+    else
+        page_.StatusMessage = message;
     if (viewer_.StartupDone)
         line_print();
 }
