@@ -127,7 +127,12 @@ int64_t TurnPage(Layout& l)
     return calls;
 }
 
-const QString& PlainPage() { static const QString page = BenchText().left(20000); return page; }
+// Running text without line breaks, so the page is full of characters.
+const QString& PlainPage()
+{
+    static const QString page = BenchText().left(20000).remove(u'\r').remove(u'\n');
+    return page;
+}
 
 // The same page behind 400,000 colour markers (a pasted run of \\B and \\E): the
 // markers draw nothing, so the turn should cost little more than the plain one.
