@@ -122,6 +122,7 @@ TEST(Form1StoredState, UnusableClipFilesAreKeptAsideAndNeverBlockTheStart)
     QDir().mkpath(odd.paths().dataFolder());
     ASSERT_EQ(mkfifo(QFile::encodeName(SaveFile(odd, "clip.txt")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), SaveFile(odd, "clip.html")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), SaveFile(odd, "Setting.ini")));
     {
         ViewerRun run(odd.paths());
         ASSERT_TRUE(run.load());
@@ -131,6 +132,7 @@ TEST(Form1StoredState, UnusableClipFilesAreKeptAsideAndNeverBlockTheStart)
         ASSERT_EQ(run.prompter.texts.size(), 1); // the pipe is not replaced by a file either
         EXPECT_TRUE(run.prompter.texts[0].contains(QStringLiteral("clip.txt: 普通のファイルではありません。")));
     }
+    EXPECT_EQ(QFileInfo(SaveFile(odd, "Setting.ini")).symLinkTarget(), QStringLiteral("/dev/zero"));
     ProgramFolder huge;
     huge.writeClipText("x");
     ASSERT_TRUE(QFile::resize(SaveFile(huge, "clip.txt"), qint64(300) << 20));
