@@ -49,10 +49,10 @@ std::optional<QString> ReadClipFile(const ProgramPaths& paths, const QString& na
 
 // Whether the file already holds exactly this text (an unchanged text is not rewritten, so
 // a file in an encoding of its own keeps its bytes).
-bool HoldsText(const QString& path, const QString& text)
+bool HoldsText(const QString& path, const QString& text, const QByteArray& encoded)
 {
     const std::optional<QByteArray> bytes = filestore::ReadWholeFile(path, kMaxClipTextBytes);
-    return bytes && codec::DecodeTextFile(*bytes) == text;
+    return bytes && (*bytes == encoded || codec::DecodeTextFile(*bytes) == text);
 }
 
 std::optional<FileProblem> Replace(const ProgramPaths& paths, const QString& name, const QByteArray& bytes)
@@ -113,9 +113,10 @@ std::optional<FileProblem> SaveClipText(const ProgramPaths& paths, ViewerState& 
 {
     if (viewer.CurrentText.isEmpty())
         viewer.CurrentText = kNoData;
-    if (HoldsText(paths.dataFile(kClipText), viewer.CurrentText))
+    const QByteArray encoded = codec::EncodeTextFile(viewer.CurrentText);
+    if (HoldsText(paths.dataFile(kClipText), viewer.CurrentText, encoded))
         return std::nullopt;
-    return Replace(paths, kClipText, codec::EncodeTextFile(viewer.CurrentText));
+    return Replace(paths, kClipText, encoded);
 }
 
 std::optional<FileProblem> LoadClipText(const ProgramPaths& paths, ViewerState& viewer)
