@@ -111,6 +111,62 @@ void BM_DrawPage(benchmark::State& state)
 }
 BENCHMARK(BM_DrawPage)->Unit(benchmark::kMicrosecond);
 
+// A page turn: the next page laid out and drawn from its start, with its status counter.
+int64_t TurnPage(Layout& l)
+{
+    l.viewer.ReadPosition = 1;
+    l.canvas.Cls();
+    l.viewer.PageText.clear();
+    l.page.PenPos = {0, 0};
+    l.host.SetTimer1Enabled(true);
+    int64_t calls = 0;
+    while (l.host.Timer1Enabled()) {
+        l.renderer.Hitomoji_Print();
+        ++calls;
+    }
+    return calls;
+}
+
+// Running text without line breaks, so the page is full of characters.
+const QString& PlainPage()
+{
+    static const QString page = BenchText().left(20000).remove(u'\r').remove(u'\n');
+    return page;
+}
+
+// The same page behind 400,000 colour markers (a pasted run of \\B and \\E): the
+// markers draw nothing, so the turn should cost little more than the plain one.
+const QString& MarkedPage()
+{
+    static const QString page = [] {
+        QString markers;
+        markers.reserve(1200000);
+        for (int i = 0; i < 200000; ++i)
+            markers += QStringLiteral("\\\\B\\\\E");
+        return markers + PlainPage();
+    }();
+    return page;
+}
+
+void PageTurn(benchmark::State& state, const QString& text)
+{
+    Layout l;
+    l.viewer.CurrentText = text;
+    int64_t drawn = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TurnPage(l));
+        drawn = l.viewer.PageText.size();
+    }
+    state.counters["chars_drawn"] = double(drawn);
+    state.counters["text_chars"] = double(text.size());
+}
+
+void BM_PageTurnPlainText(benchmark::State& state) { PageTurn(state, PlainPage()); }
+BENCHMARK(BM_PageTurnPlainText)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+void BM_PageTurn400kMarkers(benchmark::State& state) { PageTurn(state, MarkedPage()); }
+BENCHMARK(BM_PageTurn400kMarkers)->Unit(benchmark::kMillisecond)->MinTime(2);
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -61,9 +61,17 @@ bool TextReaderApp::Start(const QString& commandLine)
     return form1_->Form_Load(commandLine);
 }
 
-void TextReaderApp::LoadHistory() { ::LoadHistory(paths_, history_); }
+void TextReaderApp::LoadHistory()
+{
+    if (std::optional<FileProblem> problem = LoadHistoryChecked(paths_, history_))
+        form1_->ReportFileProblem(*problem);
+}
 
-void TextReaderApp::SaveHistory() { ::SaveHistory(paths_, history_); }
+void TextReaderApp::SaveHistory()
+{
+    if (std::optional<FileProblem> problem = SaveHistoryChecked(paths_, history_))
+        form1_->ReportFileProblem(*problem);
+}
 
 void TextReaderApp::LoadHotKeySettings() { ::LoadHotKeySettings(settings_, hotKeys_); }
 
@@ -126,8 +134,10 @@ void TextReaderApp::CommandHost::ToggleBackTouka()
 
 void TextReaderApp::ViewerUnloaded()
 {
-    // The viewer is the program: once it has saved and closed, the program ends.
-    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+    // The viewer is the program: once it has saved and closed, the program ends; with a
+    // code that says so when something could not be kept.
+    const int code = form1_->ExitReport().empty() ? 0 : 1;
+    QTimer::singleShot(0, QCoreApplication::instance(), [code] { QCoreApplication::exit(code); });
 }
 
 void TextReaderApp::FirstPageShown()

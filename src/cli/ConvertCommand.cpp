@@ -72,9 +72,14 @@ int RunConvert(const std::vector<std::string>& args)
     // Room for the title line and the request link line the conversion puts in front.
     const ConversionPage& page = options->page;
     const size_t spare = page.PageTitle.size() + 2 * page.PageRequestUrl.size() + 64;
-    std::optional<std::u16string> text = ReadPageFileText(*options->file, spare);
+    PageFileProblem problem = PageFileProblem::None;
+    std::optional<std::u16string> text = ReadPageFileText(*options->file, spare, &problem);
     if (!text) {
-        WriteStderrUtf8("ファイルを読めません: " + *options->file + '\n');
+        if (problem == PageFileProblem::TooLarge)
+            WriteStderrUtf8("ファイルが大きすぎます（上限 " + std::to_string(kMaxPageFileBytes >> 20)
+                            + " MB）: " + *options->file + '\n');
+        else
+            WriteStderrUtf8("ファイルを読めません: " + *options->file + '\n');
         return 1;
     }
     ConvertHtmlToText(*text, options->page);

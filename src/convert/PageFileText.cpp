@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr off_t kLargestFile = off_t(1) << 31;
+constexpr off_t kLargestFile = off_t(kMaxPageFileBytes);
 constexpr size_t kPiece = 64 * 1024;
 
 class OpenFile {
@@ -150,15 +150,19 @@ std::optional<std::u16string> ReadCp932(OpenFile& file, off_t size, size_t spare
 }
 
 // A pipe or a device is read whole first: it cannot be read a second time as 932.
-std::optional<std::u16string> ReadStream(OpenFile& file, size_t spare)
+std::optional<std::u16string> ReadStream(OpenFile& file, size_t spare, PageFileProblem& problem)
 {
     std::string bytes;
     for (;;) {
         const size_t at = bytes.size();
         bytes.resize(at + kPiece);
         const ssize_t got = file.read(bytes.data() + at, kPiece);
-        if (got < 0 || off_t(at) + got > kLargestFile)
+        if (got < 0)
             return std::nullopt;
+        if (off_t(at) + got > kLargestFile) {
+            problem = PageFileProblem::TooLarge;
+            return std::nullopt;
+        }
         bytes.resize(at + size_t(got));
         if (size_t(got) < kPiece)
             break;
@@ -179,22 +183,37 @@ std::optional<std::u16string> ReadStream(OpenFile& file, size_t spare)
     return text;
 }
 
-} // namespace
-
-std::optional<std::u16string> ReadPageFileText(const std::string& path, size_t spare)
+std::optional<std::u16string> ReadRegular(OpenFile& file, off_t size, size_t spare)
 {
-    OpenFile file(path);
-    if (!file.isOpen())
-        return std::nullopt;
-    const off_t size = file.size();
-    if (size < 0)
-        return ReadStream(file, spare);
-    if (size > kLargestFile)
-        return std::nullopt;
     bool flawed = false;
     std::optional<std::u16string> text = ReadUtf8(file, size, spare, flawed);
     if (!text || !flawed)
         return text;
     text.reset();
     return ReadCp932(file, size, spare);
+}
+
+} // namespace
+
+std::optional<std::u16string> ReadPageFileText(const std::string& path, size_t spare, PageFileProblem* problem)
+{
+    PageFileProblem ignored = PageFileProblem::None;
+    PageFileProblem& why = problem ? *problem : ignored;
+    why = PageFileProblem::Unreadable;
+    OpenFile file(path);
+    if (!file.isOpen())
+        return std::nullopt;
+    const off_t size = file.size();
+    std::optional<std::u16string> text;
+    if (size < 0) {
+        text = ReadStream(file, spare, why);
+    } else if (size > kLargestFile) {
+        why = PageFileProblem::TooLarge;
+        return std::nullopt;
+    } else {
+        text = ReadRegular(file, size, spare);
+    }
+    if (text)
+        why = PageFileProblem::None;
+    return text;
 }

@@ -108,21 +108,26 @@ QByteArray EncodeTextFile(QStringView text)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-QString DecodeTextFile(QByteArrayView bytes)
+DecodedText DecodeStoredText(QByteArrayView bytes)
 {
-    if (HasUtf8Bom(bytes))
-        return QString::fromUtf8(bytes.sliced(3));
-    return DecodeCp932(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    if (HasUtf8Bom(bytes)) {
+        DecodedText d{utf8(bytes.sliced(3)), false};
+        d.lossy = utf8.hasError();
+        return d;
+    }
+    DecodedText d{utf8(bytes), false};
+    if (!utf8.hasError())
+        return d;
+    d.text = DecodeCp932(bytes);
+    // No 932 byte sequence stands for U+FFFD: it marks bytes the table does not define.
+    d.lossy = d.text.contains(QChar::ReplacementCharacter);
+    return d;
 }
 
-QString DecodeHandEditedFile(QByteArrayView bytes)
-{
-    if (HasUtf8Bom(bytes))
-        return QString::fromUtf8(bytes.sliced(3));
-    if (IsValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
-    return DecodeCp932(bytes);
-}
+QString DecodeTextFile(QByteArrayView bytes) { return DecodeStoredText(bytes).text; }
+
+QString DecodeHandEditedFile(QByteArrayView bytes) { return DecodeStoredText(bytes).text; }
 
 qsizetype Cp932Length(QStringView text)
 {

@@ -17,8 +17,17 @@ QString DecodeCp932(QByteArrayView bytes);
 
 // Bytes for a file: 932 when it holds the text whole, otherwise BOM + UTF-8.
 QByteArray EncodeTextFile(QStringView text);
-// A file's bytes: BOM -> UTF-8, anything else 932.
+// A file's bytes: BOM or valid UTF-8 -> UTF-8, anything else 932 (a text written by hand in
+// UTF-8 must not turn into 932 mojibake). ASCII reads the same either way.
 QString DecodeTextFile(QByteArrayView bytes);
+
+// A decoded file and whether decoding lost bytes (932 bytes the table does not define, or
+// broken UTF-8 after a BOM): such a file cannot be written back as it was.
+struct DecodedText {
+    QString text;
+    bool lossy = false;
+};
+DecodedText DecodeStoredText(QByteArrayView bytes);
 // A file people edit by hand: BOM or valid UTF-8 -> UTF-8, anything else 932.
 QString DecodeHandEditedFile(QByteArrayView bytes);
 

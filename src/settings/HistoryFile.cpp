@@ -12,8 +12,6 @@ namespace {
 constexpr quint16 kMaxPlainCount = 0xFFFD;
 constexpr quint16 kUtf8Escape = 0xFFFE;
 constexpr quint16 kLongEscape = 0xFFFF;
-// A history of whole pages is large but not this large; a bigger file is not ours.
-constexpr qint64 kMaxHistoryBytes = qint64(1) << 30;
 
 QString FileName() { return QStringLiteral("rireki.dat"); }
 
@@ -144,41 +142,97 @@ void StoreRecord(PageHistory& h, int s, HistoryRecord r)
     h.PageTitle[s] = std::move(r.PageTitle);
 }
 
+// The records of the unbroken run of occupied slots around slot 30, grown one slot at a time
+// on alternate sides while the file stays within its cap (a file the reader could not read
+// back would cost the whole history at the next start).
+std::array<QByteArray, PageHistory::kSlots> KeptRecords(const PageHistory& history)
+{
+    std::array<QByteArray, PageHistory::kSlots> kept;
+    const QByteArray empty = [] {
+        QByteArray e;
+        PutRecord(e, HistoryRecord{});
+        return e;
+    }();
+    qint64 total = qint64(empty.size()) * PageHistory::kSlots;
+    auto take = [&](int s) {
+        if (s < 0 || s >= PageHistory::kSlots || !history.occupied(s))
+            return false;
+        QByteArray r;
+        PutRecord(r, RecordOf(history, s));
+        if (total - empty.size() + r.size() > kMaxHistoryBytes)
+            return false;
+        total += r.size() - empty.size();
+        kept[size_t(s)] = std::move(r);
+        return true;
+    };
+    if (take(PageHistory::kCurrent)) {
+        bool back = true;
+        bool forward = true;
+        for (int d = 1; back || forward; ++d) {
+            back = back && take(PageHistory::kCurrent + d);
+            forward = forward && take(PageHistory::kCurrent - d);
+        }
+    }
+    for (QByteArray& r : kept)
+        if (r.isEmpty())
+            r = empty;
+    return kept;
+}
+
+// Loads every slot; returns how many records the bytes held whole.
+int DecodeRecords(QByteArrayView bytes, PageHistory& history)
+{
+    ByteReader in(bytes);
+    int wholeRecords = 0;
+    for (int s = 0; s < PageHistory::kSlots; ++s) {
+        HistoryRecord r;
+        const bool whole = wholeRecords == s && ReadRecord(in, r);
+        wholeRecords += whole;
+        StoreRecord(history, s, whole ? std::move(r) : HistoryRecord{});
+    }
+    return wholeRecords;
+}
+
 } // namespace
 
 QByteArray EncodeHistory(const PageHistory& history)
 {
-    std::array<HistoryRecord, PageHistory::kSlots> records;
-    for (int s = PageHistory::kCurrent; s < PageHistory::kSlots && history.occupied(s); ++s)
-        records[s] = RecordOf(history, s);
-    for (int s = PageHistory::kCurrent; s >= 0 && history.occupied(s); --s)
-        records[s] = RecordOf(history, s);
     QByteArray out;
-    for (const HistoryRecord& r : records)
-        PutRecord(out, r);
+    for (const QByteArray& r : KeptRecords(history))
+        out += r;
     return out;
 }
 
-void DecodeHistory(QByteArrayView bytes, PageHistory& history)
-{
-    ByteReader in(bytes);
-    bool whole = true;
-    for (int s = 0; s < PageHistory::kSlots; ++s) {
-        HistoryRecord r;
-        whole = whole && ReadRecord(in, r);
-        StoreRecord(history, s, whole ? std::move(r) : HistoryRecord{});
-    }
-}
+void DecodeHistory(QByteArrayView bytes, PageHistory& history) { DecodeRecords(bytes, history); }
 
 bool SaveHistory(const ProgramPaths& paths, const PageHistory& history)
 {
-    return filestore::ReplaceFile(paths.dataFile(FileName()), EncodeHistory(history));
+    return !SaveHistoryChecked(paths, history);
 }
 
-void LoadHistory(const ProgramPaths& paths, PageHistory& history)
+std::optional<FileProblem> SaveHistoryChecked(const ProgramPaths& paths, const PageHistory& history)
+{
+    QString reason;
+    if (filestore::ReplaceFile(paths.dataFile(FileName()), EncodeHistory(history), &reason))
+        return std::nullopt;
+    return FileProblem{FileName(), reason};
+}
+
+void LoadHistory(const ProgramPaths& paths, PageHistory& history) { LoadHistoryChecked(paths, history); }
+
+std::optional<FileProblem> LoadHistoryChecked(const ProgramPaths& paths, PageHistory& history)
 {
     const QString path = paths.dataFile(FileName());
     filestore::TouchFile(path);
-    const std::optional<QByteArray> bytes = filestore::ReadWholeFile(path, kMaxHistoryBytes);
-    DecodeHistory(bytes ? QByteArrayView(*bytes) : QByteArrayView(), history);
+    const filestore::ReadResult read = filestore::ReadRegularFile(path, kMaxHistoryBytes);
+    using S = filestore::ReadResult::Status;
+    const int records = DecodeRecords(read.ok() ? QByteArrayView(read.bytes) : QByteArrayView(), history);
+    const bool whole = read.ok() && (read.bytes.isEmpty() || records == PageHistory::kSlots);
+    if (whole || read.status == S::Missing)
+        return std::nullopt;
+    // A file that cannot be read whole is kept aside before the next save replaces it.
+    const QString why = read.ok() ? QStringLiteral("途中で切れているか壊れています。") : filestore::ReadProblem(read);
+    if (read.status != S::NotRegularFile && filestore::KeepAsBad(path, true))
+        return FileProblem{FileName(), why + QStringLiteral(" 元のファイルは rireki.dat.bad に残しました。")};
+    return FileProblem{FileName(), why};
 }

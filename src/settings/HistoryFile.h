@@ -9,7 +9,9 @@
 #include <QByteArrayView>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
+#include "core/FileProblems.h"
 #include "core/ProgramPaths.h"
 #include "state/PageHistory.h"
 
@@ -23,8 +25,12 @@ struct HistoryRecord {
     QString PageTitle;
 };
 
+// The largest rireki.dat the reader takes.
+inline constexpr qint64 kMaxHistoryBytes = qint64(1) << 30;
+
 // The file's bytes: only the unbroken run of occupied slots around slot 30 is kept, the
-// rest written as empty records (an empty slot 30 empties them all).
+// rest written as empty records (an empty slot 30 empties them all); slots farthest from 30
+// are left out too where the file would outgrow kMaxHistoryBytes.
 QByteArray EncodeHistory(const PageHistory& history);
 // Every slot overwritten: records the bytes hold whole are loaded, the rest left empty.
 void DecodeHistory(QByteArrayView bytes, PageHistory& history);
@@ -33,3 +39,8 @@ void DecodeHistory(QByteArrayView bytes, PageHistory& history);
 bool SaveHistory(const ProgramPaths& paths, const PageHistory& history);
 // A missing, short or unreadable file gives empty slots; never fails.
 void LoadHistory(const ProgramPaths& paths, PageHistory& history);
+
+// The same, telling what went wrong: a file that did not read whole (cut, damaged, above
+// the cap) is moved to rireki.dat.bad, so the next save does not replace it unseen.
+std::optional<FileProblem> LoadHistoryChecked(const ProgramPaths& paths, PageHistory& history);
+std::optional<FileProblem> SaveHistoryChecked(const ProgramPaths& paths, const PageHistory& history);

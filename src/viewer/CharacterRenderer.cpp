@@ -62,9 +62,6 @@ void CharacterRenderer::Hitomoji_Print()
     linkStartedHere_ = false;
     if (page_.PenPos.atPageStart())
         startPage(s);
-    Metrics m = metrics(s);
-    if (!(page_.InstantRedraw && viewer_.MessageSpeed == 0))
-        status_.line_print_mojisuu();
 
     const QString& text = viewer_.CurrentText;
     if (text.isEmpty() || viewer_.ReadPosition < 1 || viewer_.ReadPosition > text.size()) {
@@ -74,8 +71,14 @@ void CharacterRenderer::Hitomoji_Print()
     if (page_.CurrentLineLength == 0)
         page_.CurrentLine.clear();
     const QStringView all(text);
-    if (takeColourMarker(s, all.sliced(viewer_.ReadPosition - 1)))
+    // A run of colour markers is read in one call and draws nothing: a text made of markers
+    // must not cost a status-line refresh or a typing step per marker.
+    if (takeColourMarker(s, all.sliced(viewer_.ReadPosition - 1))) {
+        while (viewer_.ReadPosition <= text.size() && takeColourMarker(s, all.sliced(viewer_.ReadPosition - 1))) {
+        }
         return;
+    }
+    Metrics m = metrics(s);
     const bool anchor = takeAnchor(all.sliced(viewer_.ReadPosition - 1));
 
     // The character to show: the anchor's mark, a whole surrogate pair, or one unit.
@@ -277,6 +280,10 @@ void CharacterRenderer::ordinaryCharacter(Surface& s, const Metrics& m, QStringV
             cw = double(stop) - double(ToInt32(pen.X) % stop);
     } else {
         if (!page_.MeasureOnly) {
+            // The position counter follows each typed character; a page drawn at once gets
+            // its counter with the status line at the page end.
+            if (!page_.InstantRedraw)
+                status_.line_print_mojisuu();
             status_.mojiretsu_kagehyouji(glyph.toString(), ToInt32(m.px), ToInt32(pen.X),
                                          ToInt32(pen.Y));
             page_.CurrentLine += glyph;

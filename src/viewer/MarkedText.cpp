@@ -1,5 +1,6 @@
 #include "viewer/MarkedText.h"
 
+#include "convert/LinkList.h"
 #include "core/Notation.h"
 
 #include <algorithm>
@@ -49,7 +50,11 @@ void LinkIndex::rebuild(const QString& text)
     built_ = true;
     entries_.clear();
     const qsizetype keyLength = 4;
-    qsizetype at = text.indexOf(marked::kLinkListEntry);
+    // The converter writes the link list last, under its heading: entries before the last
+    // heading are page text (a comment quoting an entry must not redirect the page's links).
+    const QStringView heading(kUrlListHeading.data(), qsizetype(kUrlListHeading.size()));
+    const qsizetype listStart = text.lastIndexOf(heading);
+    qsizetype at = text.indexOf(marked::kLinkListEntry, std::max<qsizetype>(listStart, 0));
     while (at >= 0) {
         const qsizetype keyStart = at + marked::kLinkListEntry.size();
         // key, one separator character, then at least the URL's first character

@@ -31,9 +31,14 @@ ProgressCallbacks Callbacks(const ConversionCallbacks& progress)
 } // namespace
 
 std::function<void(QString&)> ClipHtmlSaver(const ProgramPaths& paths, const PageRecord& page,
-                                             const ViewerState& viewer)
+                                             const ViewerState& viewer,
+                                             std::function<void(const FileProblem&)> failed)
 {
-    return [&paths, &page, &viewer](QString& text) { SaveClipHtml(paths, text, page, viewer); };
+    return [&paths, &page, &viewer, failed = std::move(failed)](QString& text) {
+        const std::optional<FileProblem> problem = SaveClipHtml(paths, text, page, viewer);
+        if (problem && failed)
+            failed(*problem);
+    };
 }
 
 void ConvertHtmlToText(ViewerState& viewer, PageRecord& page, const HtmlConversionHooks& hooks)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+#include "core/FileProblems.h"
 #include "core/ProgramPaths.h"
 #include "state/ViewerState.h"
 #include "state/PageRecord.h"
@@ -23,9 +24,11 @@ struct HtmlConversionHooks {
     ConversionCallbacks progress;
 };
 
-// The saveClipHtml hook that writes clip.html and clip.utx of the program at paths.
+// The saveClipHtml hook that writes clip.html and clip.utx of the program at paths; a file
+// that cannot be written goes to failed (the caller tells the user).
 std::function<void(QString&)> ClipHtmlSaver(const ProgramPaths& paths, const PageRecord& page,
-                                             const ViewerState& viewer);
+                                             const ViewerState& viewer,
+                                             std::function<void(const FileProblem&)> failed = {});
 
 // Converts viewer.CurrentText in place. Reads page.PageTitle, PageRequestUrl, PageBaseUrl;
 // sets page.PageTextLength and cuts page.PageUrl back to its folder at the first relative

@@ -1,5 +1,9 @@
 // The application object wires the viewer to the stored files: what a run leaves behind.
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -60,4 +64,31 @@ TEST(TextReaderApp, RunShowsTheViewerReadableAndCloseWritesEveryFile)
     EXPECT_EQ(ini.ReadIniNumber(QStringLiteral("HotKey"), QStringLiteral("KeyCode0")), 19);
     EXPECT_EQ(ini.ReadIniValue(QStringLiteral("TextFind"), QStringLiteral("FindKey1")).toText(), QStringLiteral("検索語"));
     EXPECT_EQ(ini.ReadIniValue(QStringLiteral("Favorite"), QStringLiteral("FavKey")).toText(), QStringLiteral("名前"));
+}
+
+// The history's failed save joins the one message at close, through the real message box.
+TEST(TextReaderApp, AHistoryThatCannotBeSavedIsNamedInTheMessageAtClose)
+{
+    // An earlier run in this process ended the program (QCoreApplication::exit), which leaves
+    // every new event loop quitting at once; a loop of our own clears that, as a new process is.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    TempFolder folder;
+    const ProgramPaths paths = folder.paths();
+    QDir().mkpath(paths.dataFile(QStringLiteral("rireki.dat"))); // a folder in its place
+    TextReaderApp app(paths);
+    ASSERT_TRUE(app.Start(QString()));
+    QString shown;
+    QTimer answer; // the user reads the box and presses OK
+    QObject::connect(&answer, &QTimer::timeout, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    answer.start(20);
+    app.Viewer().Form_Unload();
+    answer.stop();
+    EXPECT_TRUE(shown.contains(QStringLiteral("rireki.dat: 同じ名前のフォルダがあります。"))) << shown.toStdString();
+    ASSERT_EQ(app.Viewer().ExitReport().items().size(), 1);
 }

@@ -1,5 +1,7 @@
 // Paste and append paste with their questions, drops taking the clipboard's place, and the
 // two copies.
+#include <QDir>
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -53,6 +55,20 @@ TEST_F(CommandsPaste, PasteReplacesTheTextAfterOkAndKeepsTheOldOneInTheHistory)
     EXPECT_EQ(history.PageStartList[31], oldList);
     EXPECT_EQ(history.ReadPosition[31], oldPosition);
     EXPECT_EQ(clipTxt(), viewer.CurrentText);
+}
+
+TEST_F(CommandsPaste, APasteThatCannotBeSavedSaysSoInsteadOfDone)
+{
+    QFile::remove(paths.dataFile(QStringLiteral("clip.txt")));
+    QDir().mkpath(paths.dataFile(QStringLiteral("clip.txt"))); // a folder where the file belongs
+    const QString failed = QStringLiteral("保存できません（clip.txt: 同じ名前のフォルダがあります。）");
+    prompter.queue(true);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(page().StatusMessage, failed);
+    prompter.queue(true);
+    key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(page().StatusMessage, failed);
+    EXPECT_EQ(viewer.CurrentText, QStringLiteral("貼る\r\nテキスト\r\nです貼る\r\nテキスト\r\nです"));
 }
 
 TEST_F(CommandsPaste, CancelLeavesEverythingAsItWas)

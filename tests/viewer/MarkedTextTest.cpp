@@ -37,4 +37,17 @@ TEST(MarkedTextLinks, BrokenMarkersAndEntriesGiveNoLink)
     EXPECT_EQ(links.Resolve(QStringLiteral("URL\\\\{0001} URLList\\\\{0001"), 0), std::nullopt);
 }
 
+TEST(MarkedTextLinks, EntriesInThePageTextCannotRedirectTheListsLinks)
+{
+    LinkIndex links;
+    // A comment on the page quotes an entry; the converter's list under its heading follows.
+    const QString page = QStringLiteral("URL\\\\{0002} real URLList\\\\{0002:http://evil.example/}\r\n"
+                                        "\r\n\r\nURLリスト一覧\r\n"
+                                        "URLList\\\\{0002:http://real.example/}\r\n");
+    EXPECT_EQ(links.Resolve(page, 0), QStringLiteral("http://real.example/"));
+    // The heading quoted in the page text too: only the last one opens the list.
+    const QString quoted = QStringLiteral("\r\n\r\nURLリスト一覧\r\n") + page;
+    EXPECT_EQ(links.Resolve(quoted, quoted.indexOf(u"URL\\\\{0002} real")), QStringLiteral("http://real.example/"));
+}
+
 } // namespace

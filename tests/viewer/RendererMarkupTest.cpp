@@ -158,3 +158,24 @@ TEST(RendererMarkup, ColourStackIsSevenDeep)
 }
 
 } // namespace
+
+// A pasted run of markers is read in one call and costs no status refresh: typing reaches
+// the first letter behind 100,000 markers at once, in the right colour.
+TEST(RendererMarkup, ARunOfMarkersIsOneStepAndDrawsNothing)
+{
+    RendererFixture f;
+    QString text;
+    for (int i = 0; i < 50000; ++i)
+        text += QStringLiteral("\\\\B\\\\E");
+    f.setText(text + QStringLiteral("\\\\Oab"));
+    f.canvas.Cls();
+    f.page.PenPos = {0, 0};
+    f.host.SetTimer1Enabled(true);
+    const QImage before = f.canvas.image().copy();
+    f.renderer.Hitomoji_Print();
+    EXPECT_EQ(f.viewer.ReadPosition, text.size() + 4); // every marker taken, "a" is next
+    EXPECT_EQ(f.canvas.image(), before);               // nothing drawn, the status line neither
+    f.renderer.Hitomoji_Print();
+    EXPECT_EQ(f.viewer.PageText, QStringLiteral("a"));
+    EXPECT_EQ(f.changedColours(before, f.canvas.image(), f.textArea()).count(marked::kFontColour), 1u);
+}

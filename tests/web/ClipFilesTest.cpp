@@ -87,6 +87,26 @@ TEST_F(ClipFilesTest, AFailedSaveKeepsTheOldClipTextAndTheProgramRunning)
     EXPECT_EQ(viewer.CurrentText, u"no data.");
 }
 
+TEST_F(ClipFilesTest, AFailedPageSaveNamesTheFileAndLeavesTheRecordOfTheOldPage)
+{
+    fillRecord();
+    page.PageHtml = QStringLiteral("<p>old</p>");
+    QString text = QStringLiteral("old");
+    ASSERT_EQ(SaveClipHtml(paths, text, page, viewer), std::nullopt);
+    const QByteArray record = folder.read(paths.dataFile("clip.utx"));
+    page.PageHtml = QString(10000, u'x');
+    page.PageUrl = QStringLiteral("http://example.jp/new");
+    std::optional<FileProblem> failed;
+    {
+        FileSizeLimit fullDisk(500);
+        failed = SaveClipHtml(paths, text, page, viewer);
+    }
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->file, QStringLiteral("clip.html"));
+    EXPECT_EQ(failed->reason, QStringLiteral("ディスクの空きが足りません。"));
+    EXPECT_EQ(folder.read(paths.dataFile("clip.utx")), record); // still the old page's record
+}
+
 TEST_F(ClipFilesTest, ClipRecordIsWrittenInTheDelimitedForm)
 {
     fillRecord();

@@ -51,12 +51,15 @@ OptionTaken TakeLayoutOption(const QStringList& args, qsizetype& i, LayoutOption
     return ok ? OptionTaken::Taken : OptionTaken::Bad;
 }
 
-std::optional<QString> ReadLayoutText(const QString& file)
+std::optional<QString> ReadLayoutText(const QString& file, QString& problem)
 {
-    const std::optional<QByteArray> bytes = filestore::ReadWholeFile(file, kMaxFileBytes);
-    if (!bytes)
+    // Pipes are read too, up to the same cap as files; devices that never end are refused.
+    const filestore::ReadResult read = filestore::ReadInputFile(file, kMaxFileBytes);
+    if (!read.ok()) {
+        problem = filestore::ReadProblem(read);
         return std::nullopt;
-    return ToCrLf(codec::DecodeHandEditedFile(*bytes));
+    }
+    return ToCrLf(codec::DecodeHandEditedFile(read.bytes));
 }
 
 MeasuringViewer::MeasuringViewer(const LayoutOptions& o, QString text)

@@ -47,9 +47,10 @@ int Paginate(const QStringList& args)
         WriteStderr(QStringLiteral("使い方: textreader-cli paginate %1\n").arg(kUsage));
         return 2;
     }
-    std::optional<QString> text = ReadLayoutText(o->file);
+    QString problem;
+    std::optional<QString> text = ReadLayoutText(o->file, problem);
     if (!text) {
-        WriteStderr(QStringLiteral("読み込めません: %1\n").arg(o->file));
+        WriteStderr(QStringLiteral("読み込めません: %1: %2\n").arg(o->file, problem));
         return 1;
     }
     MeasuringViewer m(o->layout, std::move(*text));

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/FileProblems.h"
 #include "core/Surface.h"
 #include "settings/FormDataSettings.h"
 #include "viewer/CharacterRenderer.h"
@@ -63,6 +64,12 @@ public:
     void Form_Unload();
     bool FirstRun() const { return firstRun_; }
     bool Unloaded() const { return unloaded_; }
+    // A stored file that could not be read or written: on the status line while the viewer
+    // runs; during the unload it joins the exit report, shown once in a message box before
+    // the program ends.
+    void ReportFileProblem(const FileProblem& problem);
+    // Every file the unload could not save (empty when all was kept).
+    const FileProblems& ExitReport() const { return exitReport_; }
 
     // --- display modes and timers
     void Timer1_Timer(); // typing
@@ -177,6 +184,7 @@ private:
     void StartupRestoreDocument();
     void StartupRestoreWindow();
     void StartupFinish();
+    void ShowExitReport();
     void FadeTo(bool showing);
     void Pause(int ms) { pause_(ms); }
     double Point(double px) const; // window pixels to twips
@@ -195,6 +203,7 @@ private:
     std::unique_ptr<ViewerInput> quitKeys_;
     ViewerInput* input_ = nullptr;
     std::unique_ptr<SingleInstanceLock> lock_;
+    FileProblems exitReport_;
     QElapsedTimer sinceCreated_;
     std::function<void(int)> pause_;
     std::function<double()> clock_;

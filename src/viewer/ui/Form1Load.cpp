@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPalette>
+#include <QScreen>
 
 #include "core/Prompter.h"
 #include "web/ClipFiles.h"
@@ -18,6 +19,17 @@ const QString kDebugSwitch = QStringLiteral("/DEBUG");
 
 // The platform's desktop colour, as near as Qt knows it.
 Colour DesktopColour() { return FromQColor(QApplication::palette().color(QPalette::Window)); }
+
+// The screens' rectangles in twips.
+QList<QRect> ScreensTwips(double tpp)
+{
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect r = screen->geometry();
+        screens.append(QRect(int(r.x() * tpp), int(r.y() * tpp), int(r.width() * tpp), int(r.height() * tpp)));
+    }
+    return screens;
+}
 
 } // namespace
 
@@ -67,8 +79,10 @@ void Form1::StartupReadDataFolder()
 
 void Form1::StartupRestoreDocument()
 {
-    LoadClipText(shared_.paths, viewer_);
-    if (firstRun_)
+    if (std::optional<FileProblem> problem = LoadClipText(shared_.paths, viewer_))
+        ReportFileProblem(*problem);
+    // A first run, or one cut short before it kept any text, shows the help.
+    if (firstRun_ || viewer_.CurrentText.isEmpty())
         viewer_.CurrentText = ReadSaveFile(shared_.paths.programFile(QStringLiteral("Howto.txt")));
     shared_.hooks.LoadHistory();
     viewer_.MessageSpeed = 5;
@@ -80,14 +94,20 @@ void Form1::StartupRestoreWindow()
     viewer_.PageStartList = QStringLiteral("1");
     FormGeometry g = GeometryTwips();
     LoadFormDataSettings(shared_.settings, g, viewer_);
-    SetGeometryTwips(g);
+    // A hand-edited or stale Setting.ini must not put the window out of reach nor the
+    // reading position outside the text.
+    SetGeometryTwips(ClampToScreens(g, ScreensTwips(TwipsPerPixel()), kMinimumTwips));
+    ClampReadingPosition(viewer_);
 }
 
 void Form1::StartupFinish()
 {
     viewer_.UrlRing.fill(QString());
     viewer_.UrlRingNext = 1;
-    LoadClipHtml(shared_.paths, QString(), shared_.page, viewer_);
+    FileProblems problems;
+    LoadClipHtml(shared_.paths, QString(), shared_.page, viewer_, &problems);
+    for (const FileProblem& p : problems.items())
+        ReportFileProblem(p);
     viewer_.UrlRing[0] = shared_.page.PageRequestUrl;
     // Redraw requests wait for the end of start-up, but the first page is drawn here.
     RedrawFromPageStart();
@@ -103,20 +123,52 @@ void Form1::Form_Unload()
         return;
     unloading_ = true;
     QCoreApplication::processEvents();
-    SaveClipText(shared_.paths, viewer_);
+    const std::optional<FileProblem> text = SaveClipText(shared_.paths, viewer_);
+    if (text)
+        ReportFileProblem(*text);
     shared_.hooks.SaveHistory();
     if (viewer_.RunMode > 9)
         shared_.hooks.RemoveDesktopHooks(*this);
     shared_.hooks.RemoveTrayIcon(*this);
-    SaveFormDataSettings(shared_.settings, GeometryTwips(), viewer_);
+    // The stored position belongs to clip.txt: without the text it would point into the old one.
+    SaveFormDataSettings(shared_.settings, GeometryTwips(), viewer_, !text);
     shared_.hooks.SaveTextViewSettings();
     shared_.hooks.SaveTextFindSettings();
     shared_.hooks.SaveFavoriteSettings();
     shared_.hooks.SaveHotKeySettings();
+    ShowExitReport();
     viewer_.QuitState = 2;
     for (QTimer* t : timers_)
         t->stop();
     unloaded_ = true;
     hide();
     shared_.hooks.ViewerUnloaded();
+}
+
+void Form1::ReportFileProblem(const FileProblem& problem)
+{
+    if (unloading_) {
+        exitReport_.add(problem);
+        return;
+    }
+    const QString message = problem.file + QStringLiteral(": ") + problem.reason;
+    // Several files may fail one start-up; later messages replace earlier ones in use.
+    if (!viewer_.StartupDone && !page_.StatusMessage.isEmpty())
+        page_.StatusMessage += QStringLiteral("　") + message;
+    else
+        page_.StatusMessage = message;
+    if (viewer_.StartupDone)
+        line_print();
+}
+
+void Form1::ShowExitReport()
+{
+    if (exitReport_.empty())
+        return;
+    // Shown while the program still runs, so the user can keep the text some other way first.
+    shared_.prompter.inform(QStringLiteral("次のファイルを保存できませんでした。\n\n%1\n"
+                                           "保存できなかった内容は次回に残りません。"
+                                           "OK を押すと終了します。")
+                                .arg(exitReport_.lines()),
+                            Caption());
 }

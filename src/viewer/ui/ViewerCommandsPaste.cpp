@@ -32,6 +32,14 @@ QString TakeIncomingText(ViewerState& v)
     return text;
 }
 
+// The paste's result on the status line: done, or kept only in memory.
+QString PasteResult(const QString& done, const std::optional<FileProblem>& problem)
+{
+    if (!problem)
+        return done;
+    return QStringLiteral("保存できません（%1: %2）").arg(problem->file, problem->reason);
+}
+
 void FocusViewer(QWidget& window)
 {
     window.activateWindow();
@@ -56,9 +64,9 @@ bool ViewerCommands::AppendPaste()
         w.Scroll_start(1);
     }
     Picture1_KeyDown(0, 40, kShiftRedisplay);
-    w.page().StatusMessage = QStringLiteral("追加貼り付け完了");
+    const std::optional<FileProblem> problem = SaveClipText(ctx_.paths, v);
+    w.page().StatusMessage = PasteResult(QStringLiteral("追加貼り付け完了"), problem);
     w.line_print();
-    SaveClipText(ctx_.paths, v);
     return true;
 }
 
@@ -73,8 +81,8 @@ bool ViewerCommands::Paste()
     PushPageHistory(ctx_.history, ctx_.record, v);
     v.CurrentText = TakeIncomingText(v);
     viewercommands::StartNewText(w);
-    SaveClipText(ctx_.paths, v);
-    w.page().StatusMessage = QStringLiteral("貼り付け完了");
+    const std::optional<FileProblem> problem = SaveClipText(ctx_.paths, v);
+    w.page().StatusMessage = PasteResult(QStringLiteral("貼り付け完了"), problem);
     w.line_print();
     return true;
 }
