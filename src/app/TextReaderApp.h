@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+#include "UnwiredGlobalHotkeys.h"
 #include "core/ProgramPaths.h"
 #include "core/ui/MessageBoxPrompter.h"
 #include "settings/HotKeyTable.h"
@@ -18,6 +19,9 @@
 #include "state/PageRecord.h"
 
 class Form1;
+class Form1Display;
+class Form2;
+class Form4;
 class ViewerCommandsInput;
 class clsWheelMouse;
 
@@ -29,12 +33,19 @@ public:
     // Builds the viewer and runs its start-up; false when the program must end now.
     bool Start(const QString& commandLine);
     Form1& Viewer() { return *form1_; }
+    // The display settings and hotkey dialogs, created when first needed.
+    Form2& Form2Dialog();
+    Form4& Form4Dialog();
+    // The unload's write of Setting.ini: ok, or the reason it failed (the old file is whole).
+    const IniSaveResult& UnloadSettingsSave() const { return unloadSettingsSave_; }
 
     // Form1Hooks
     void LoadHistory() override;
     void SaveHistory() override;
     void LoadHotKeySettings() override;
     void SaveHotKeySettings() override;
+    void SaveTextViewSettings() override;
+    void SettingsSaved(const IniSaveResult& result) override;
     void InstallDesktopHooks(Form1& viewer) override;
     void RemoveDesktopHooks(Form1& viewer) override;
     void ShowMainFrame() override;
@@ -43,7 +54,6 @@ public:
     void FirstPageShown() override;
 
 private:
-    void ApplyDesignedDisplaySettings();
 
     ProgramPaths paths_;
     IniStore settings_;
@@ -57,6 +67,7 @@ private:
     // transparency switch acts, in the display settings' stead.
     struct CommandHost : NullViewerCommandHost {
         explicit CommandHost(TextReaderApp& app) : app_(app) {}
+        void ShowForm2() override;
         void ToggleBackTouka() override;
         TextReaderApp& app_;
     };
@@ -64,5 +75,10 @@ private:
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ViewerCommandsInput> commands_;
     std::unique_ptr<clsWheelMouse> m_CWheel; // the wheel source, outside a debug run
-    bool displaySettingsApplied_ = false;
+    // Replaced by the desktop's hotkeys once they are wired in here.
+    UnwiredGlobalHotkeys globalHotkeys_;
+    std::unique_ptr<Form1Display> display_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form4> form4_;
+    IniSaveResult unloadSettingsSave_;
 };

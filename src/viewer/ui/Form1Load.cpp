@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "core/Prompter.h"
+#include "settings/IniStore.h"
 #include "web/ClipFiles.h"
 #include "state/PageHistory.h"
 #include "state/PageRecord.h"
@@ -108,11 +109,16 @@ void Form1::Form_Unload()
     if (viewer_.RunMode > 9)
         shared_.hooks.RemoveDesktopHooks(*this);
     shared_.hooks.RemoveTrayIcon(*this);
-    SaveFormDataSettings(shared_.settings, GeometryTwips(), viewer_);
-    shared_.hooks.SaveTextViewSettings();
-    shared_.hooks.SaveTextFindSettings();
-    shared_.hooks.SaveFavoriteSettings();
-    shared_.hooks.SaveHotKeySettings();
+    {
+        // Every section goes into one replacement of Setting.ini.
+        IniStore::Batch settingsSave(shared_.settings);
+        SaveFormDataSettings(shared_.settings, GeometryTwips(), viewer_);
+        shared_.hooks.SaveTextViewSettings();
+        shared_.hooks.SaveTextFindSettings();
+        shared_.hooks.SaveFavoriteSettings();
+        shared_.hooks.SaveHotKeySettings();
+        shared_.hooks.SettingsSaved(settingsSave.Commit());
+    }
     viewer_.QuitState = 2;
     for (QTimer* t : timers_)
         t->stop();
