@@ -178,11 +178,14 @@ void Form2::ResetToDesign()
 
 void Form2::FillFontList()
 {
-    // The installed families, and the designed families the program maps onto one of them.
+    // The installed families, the designed families the program maps onto one of them, and
+    // the one the viewer uses now.
     QStringList names = QFontDatabase::families();
-    for (const QString& substituted : QFont::substitutions())
-        if (!names.contains(substituted))
-            names.append(substituted);
+    QStringList more = QFont::substitutions();
+    more.append(shared_.display.CanvasSurface().font().family());
+    for (const QString& name : more)
+        if (!names.contains(name))
+            names.append(name);
     list1_->addItems(names);
 }
 
@@ -190,9 +193,12 @@ void Form2::Form_Load()
 {
     loaded_ = true;
     ResetToDesign();
-    for (int size = kLowestFontSize; size <= kHighestFontSize; ++size)
-        combo1_->addItem(QString::number(size));
-    combo1_->setEditText(QString());
+    {
+        const QSignalBlocker quiet(combo1_); // filling the list chooses no size
+        for (int size = kLowestFontSize; size <= kHighestFontSize; ++size)
+            combo1_->addItem(QString::number(size));
+        combo1_->setEditText(QString());
+    }
     SetOption1(0);
     const QFont& font = shared_.display.CanvasSurface().font();
     combo1_->setEditText(QString::number(int(notation::Fix(font.pointSizeF()))));

@@ -107,7 +107,9 @@ QString Form4::RowText(int slot) const
     text += LoadKeyMapTable(shared_.paths, entry[HotKeys::kKeyCode]);
     const QFontMetricsF metrics(font());
     const double tpp = Surface::ScreenTwipsPerPixel();
-    for (int guard = 0; guard < 200 && metrics.horizontalAdvance(text) * tpp < kNameColumnTwips; ++guard)
+    // At least one blank and tab, so that a long combination never runs into the name.
+    for (int guard = 0; guard < 200 && (guard == 0 || metrics.horizontalAdvance(text) * tpp < kNameColumnTwips);
+         ++guard)
         text += QStringLiteral(" \t");
     return text + shared_.keys.HotKeyName.at(slot);
 }
