@@ -79,7 +79,7 @@ Form2& TextReaderApp::Form2Dialog()
     if (!form2_) {
         display_ = std::make_unique<Form1Display>(*form1_);
         form2_ = std::make_unique<Form2>(
-            Form2::Shared{viewer_, *display_, settings_, [this] { Form4Dialog().ShowForm(); }});
+            Form2::Shared{viewer_, *display_, settings_, prompter_, [this] { Form4Dialog().ShowForm(); }});
         form2_->Form_Load();
     }
     return *form2_;

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "core/Notation.h"
+#include "core/Prompter.h"
 #include "settings/ui/TextViewSettings.h"
 #include "settings/ui/ViewerDisplay.h"
 #include "state/ViewerState.h"
@@ -220,6 +221,8 @@ bool Form2::Form_Unload()
     // During the viewer's start-up the dialog stays loaded: its settings are the live ones.
     if (!shared_.viewer.StartupDone)
         return false;
+    if (!lastSave_.ok)
+        shared_.prompter.inform(lastSave_.reason, Caption());
     loaded_ = false;
     timer1_->stop();
     hide();

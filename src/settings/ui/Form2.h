@@ -25,6 +25,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTimer;
+class Prompter;
 class ViewerDisplay;
 struct ViewerState;
 
@@ -35,6 +36,7 @@ public:
         ViewerState& viewer;
         ViewerDisplay& display;
         IniStore& settings;
+        Prompter& prompter;               // tells the user a save that failed
         std::function<void()> showForm4; // the hotkey dialog, modeless
     };
 

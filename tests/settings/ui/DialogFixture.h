@@ -76,7 +76,7 @@ protected:
     QString iniText() const { return codec::DecodeCp932(ini()); }
     std::unique_ptr<Form2> makeForm2()
     {
-        auto form = std::make_unique<Form2>(Form2::Shared{viewer, display, settings, {}});
+        auto form = std::make_unique<Form2>(Form2::Shared{viewer, display, settings, prompter, {}});
         form->Form_Load();
         return form;
     }

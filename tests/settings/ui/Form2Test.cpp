@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include "settings/ui/TextViewSettings.h"
+#include "support/FileSizeLimit.h"
 #include "DialogFixture.h"
 
 namespace {
@@ -127,6 +128,13 @@ TEST_F(DialogTest, DuringStartUpTheDialogWritesItsSectionAndStaysLoaded)
     EXPECT_TRUE(form->Loaded());
     EXPECT_TRUE(ini().contains("Alfa=70\r\nCloseTime=120\r\nBackTouka=0\r\n"));
     viewer.StartupDone = true;
-    EXPECT_TRUE(form->close());
+    form->HScroll1().setValue(40);
+    {
+        FileSizeLimit fullDisk(16); // the user closes it on a full disk: told, file whole
+        EXPECT_TRUE(form->close());
+    }
     EXPECT_FALSE(form->Loaded());
+    ASSERT_EQ(prompter.texts.size(), 1);
+    EXPECT_TRUE(prompter.texts[0].contains("Setting.ini"));
+    EXPECT_TRUE(ini().contains("Alfa=70\r\n"));
 }
