@@ -89,8 +89,9 @@ void Form2::CreateControls()
     hScroll1_ = new QScrollBar(Qt::Horizontal, this);
     hScroll1_->setRange(0, 100);
     Place(hScroll1_, 120, 2760, 2295, 255);
+    // Designed at 2640 (under the size box); from the list's edge it is read whole.
     label1_[2] = new QLabel(QStringLiteral("フォントサイズ"), this);
-    Place(label1_[2], 2640, 120, 1455, 255);
+    Place(label1_[2], 2520, 150, 1320, 255);
     combo1_ = new QComboBox(this);
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
@@ -101,8 +102,12 @@ void Form2::CreateControls()
     Place(check1_[0], 2520, 2760, 975, 255);
     check1_[1] = new QCheckBox(QStringLiteral("ななめ文字"), this);
     Place(check1_[1], 3600, 2760, 1215, 255);
+    // Up to the hotkey button, in a smaller size: the seconds must stay readable.
     label1_[3] = new QLabel(this);
-    Place(label1_[3], 120, 3120, 2895, 255);
+    QFont small = label1_[3]->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    label1_[3]->setFont(small);
+    Place(label1_[3], 120, 3120, 3100, 255);
     hScroll2_ = new QScrollBar(Qt::Horizontal, this);
     hScroll2_->setRange(0, 300);
     Place(hScroll2_, 0, 3360, 2895, 255);
@@ -179,14 +184,12 @@ void Form2::ResetToDesign()
 
 void Form2::FillFontList()
 {
-    // The installed families, the designed families the program maps onto one of them, and
-    // the one the viewer uses now.
+    // The installed families, and the one the viewer uses now even when it is drawn by a
+    // substitute (the designed "ＭＳ ゴシック").
     QStringList names = QFontDatabase::families();
-    QStringList more = QFont::substitutions();
-    more.append(shared_.display.CanvasSurface().font().family());
-    for (const QString& name : more)
-        if (!names.contains(name))
-            names.append(name);
+    const QString current = shared_.display.CanvasSurface().font().family();
+    if (!names.contains(current))
+        names.append(current);
     list1_->addItems(names);
 }
 
