@@ -101,21 +101,27 @@ Form4& TextReaderApp::Form4Dialog()
 void TextReaderApp::SaveTextViewSettings()
 {
     // A dialog the user closed wrote its section then; loading it again reads it back.
-    Form2& form = Form2Dialog();
-    if (!form.Loaded())
-        form.Form_Load();
-    ::SaveTextViewSettings(settings_, form);
+    ::SaveTextViewSettings(settings_, LoadedForm2());
 }
 
 void TextReaderApp::SettingsSaved(const IniSaveResult& result) { unloadSettingsSave_ = result; }
 
-void TextReaderApp::ApplyBackgroundTransparency(Form1& /*viewer*/) { Form2Dialog().Check2_Click(); }
+Form2& TextReaderApp::LoadedForm2()
+{
+    // Its controls hold the live settings: one the user closed is loaded again, hidden.
+    Form2& form = Form2Dialog();
+    if (!form.Loaded())
+        form.Form_Load();
+    return form;
+}
+
+void TextReaderApp::ApplyBackgroundTransparency(Form1& /*viewer*/) { LoadedForm2().Check2_Click(); }
 
 void TextReaderApp::CommandHost::ShowForm2() { app_.Form2Dialog().ShowForm(); }
 
 void TextReaderApp::CommandHost::ToggleBackTouka()
 {
-    QCheckBox& box = app_.Form2Dialog().Check2();
+    QCheckBox& box = app_.LoadedForm2().Check2();
     box.setChecked(!box.isChecked()); // its click applies it
 }
 

@@ -54,6 +54,7 @@ public:
     void FirstPageShown() override;
 
 private:
+    Form2& LoadedForm2();
 
     ProgramPaths paths_;
     IniStore settings_;
