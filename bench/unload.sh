@@ -3,7 +3,8 @@
 # settings written key by key (the reader as it was before the writes were gathered, built
 # from BEFORE_REV) and with one write per save (this tree), side by side in one run, under
 # Xvfb. Two files: every key of the five sections (a few kB), and the same keys in a file
-# near the 4 MiB the reader still reads. Results go to bench/results/unload.txt.
+# near the 4 MiB the reader still reads. The start-up with each file is timed beside it.
+# Results go to bench/results/unload.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BEFORE_REV=${BEFORE_REV:-4343f42}
@@ -71,6 +72,15 @@ unload_ms() { # folder -> milliseconds from Esc to the end of the process
   echo $(((end - start) / 1000000))
 }
 
+startup_ms() { # folder -> milliseconds from the process start to the first page on screen
+  local start line shown
+  cp "$1/Setting.ini.orig" "$1/Save/Setting.ini"
+  start=$(date +%s%3N)
+  line=$(TEXTREADER_STARTUP_PROBE=1 "$1/textreader" /DEBUG 2>/dev/null)
+  shown=${line#first_page_ms=}
+  echo $((${shown%% *} - start))
+}
+
 median() { sort -n | sed -n "$(( (RUNS + 1) / 2 ))p"; }
 
 run_all() {
@@ -91,6 +101,13 @@ run_all() {
     am=$(printf '%s\n' "${a[@]}" | median)
     echo "Setting.ini of $(stat -c %s "$before/Setting.ini.orig") bytes: key by key ${b[*]} ms, median $bm ms |" \
          "gathered ${a[*]} ms, median $am ms | ratio $(awk "BEGIN { printf \"%.1f\", $bm / ($am > 0 ? $am : 1) }")x"
+    # The start with the same file: every key parsed the file anew before, once now.
+    local sb=() sa=()
+    for run in 1 2 3; do
+      sb+=("$(startup_ms "$before")")
+      sa+=("$(startup_ms "$after")")
+    done
+    echo "  start-up with it (first page on screen): re-read per key ${sb[*]} ms | read once ${sa[*]} ms"
   done
 }
 

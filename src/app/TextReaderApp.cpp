@@ -6,7 +6,6 @@
 
 #include "Form1Display.h"
 #include "StartupProbe.h"
-#include "core/Notation.h"
 #include "settings/HistoryFile.h"
 #include "settings/HotKeySettings.h"
 #include "settings/ui/Form2.h"
