@@ -29,10 +29,13 @@ void Place(QWidget* w, int left, int top, int width, int height)
     w->setGeometry(int(left / tpp), int(top / tpp), int(width / tpp), int(height / tpp));
 }
 
-// Draws a row with its tabs expanded, so the action names line up in a column.
-class TabbedRowDelegate : public QStyledItemDelegate {
+// Draws a row as a combination and, in one column for all rows, the action name: the
+// filler of tabs lines names up only when every combination is shorter than the column.
+class HotKeyRowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    int nameColumnPx = 80;
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem opt = option;
@@ -47,7 +50,9 @@ public:
         painter->setPen(selected ? opt.palette.color(QPalette::HighlightedText)
                         : foreground.isValid() ? foreground.value<QBrush>().color()
                                                : opt.palette.color(QPalette::Text));
-        painter->drawText(opt.rect.adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::TextExpandTabs, text);
+        const QRect area = opt.rect.adjusted(2, 0, -2, 0);
+        painter->drawText(area, Qt::AlignVCenter, text.section(u'\t', 0, 0).trimmed());
+        painter->drawText(area.adjusted(nameColumnPx, 0, 0, 0), Qt::AlignVCenter, text.section(u'\t', -1));
         painter->restore();
     }
 };
@@ -64,7 +69,8 @@ Form4::Form4(const Shared& shared, QWidget* parent) : QWidget(parent), shared_(s
     const double tpp = Surface::ScreenTwipsPerPixel();
     setFixedSize(int(kClientWidthTwips / tpp), int(kClientHeightTwips / tpp));
     list1_ = new QListWidget(this);
-    list1_->setItemDelegate(new TabbedRowDelegate(list1_));
+    list1_->setItemDelegate(new HotKeyRowDelegate(list1_));
+    list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // rows are drawn to fit
     Place(list1_, 120, 120, 3855, 3660);
     text1_ = new QLineEdit(QStringLiteral("Text1"), this);
     text1_->installEventFilter(this);
@@ -123,13 +129,19 @@ void Form4::List_index()
     list1_->setFont(listFont);
     const QSignalBlocker quiet(list1_);
     list1_->clear();
+    const QFontMetrics metrics(listFont);
+    int column = int(kNameColumnTwips / Surface::ScreenTwipsPerPixel());
     for (int s = 0; s < HotKeys::kSlots; ++s) {
-        auto* item = new QListWidgetItem(RowText(s), list1_);
+        const QString row = RowText(s);
+        column = std::max(column, metrics.horizontalAdvance(row.section(u'\t', 0, 0)) + metrics.averageCharWidth());
+        auto* item = new QListWidgetItem(row, list1_);
         if (refused_[s]) {
             item->setForeground(kRefusedColour);
             item->setToolTip(QStringLiteral("この組み合わせは他のプログラムが使っているため登録できません。"));
         }
     }
+    static_cast<HotKeyRowDelegate*>(list1_->itemDelegate())->nameColumnPx = column;
+    list1_->viewport()->update();
 }
 
 void Form4::SelectRow(int row)
