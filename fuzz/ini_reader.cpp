@@ -42,6 +42,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Require(ini.ReadIniValue("HotKey", "Name1").toText() == "貼り付け🙂");
     Require(ini.ReadIniText("formdata", "Rireki", 10).toText() == "12,34");
 
+    // One save gathered into a batch leaves the same bytes as the same writes made one by one.
+    const auto saveAll = [&](IniStore& store) {
+        store.WriteIniValue("FormData", "Rireki", "5,1");
+        store.WriteIniValue("hotkey", "Name3", "貼り付け");
+        store.WriteIniValue("TextView", "FontName", "𠮷野家");
+        store.WriteIniValue("New", "k", "≒¬");
+        store.WriteIniValue("FormData", "Textlength", "5");
+    };
+    Require(filestore::ReplaceFile(ini.settingsPath(), bytes));
+    IniStore oneByOne(paths);
+    saveAll(oneByOne);
+    const std::optional<QByteArray> written = filestore::ReadWholeFile(ini.settingsPath());
+    Require(filestore::ReplaceFile(ini.settingsPath(), bytes));
+    IniStore gathered(paths);
+    {
+        IniStore::Batch batch(gathered);
+        saveAll(gathered);
+        Require(batch.Commit().ok);
+    }
+    Require(written == filestore::ReadWholeFile(ini.settingsPath()));
+
     // Any value written into the parsed file is found again after a re-read of its bytes.
     IniDocument doc = IniDocument::parse(bytes);
     QString value = QString::fromLatin1(bytes.first(std::min<qsizetype>(bytes.size(), 8)));

@@ -1,8 +1,10 @@
 #include "TextReaderApp.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "Form1Display.h"
 #include "StartupProbe.h"
 #include "core/Notation.h"
 #include "library/MacroPageSource.h"
@@ -11,9 +13,13 @@
 #include "library/ui/Form7.h"
 #include "settings/HistoryFile.h"
 #include "settings/HotKeySettings.h"
+#include "settings/ui/Form2.h"
+#include "settings/ui/Form4.h"
+#include "settings/ui/TextViewSettings.h"
 #include "shell/ui/clsWheelMouse.h"
 #include "shell/ui/clsWheelMouseViewer.h"
 #include "viewer/ui/Form1.h"
+#include "viewer/ui/KeyTranslation.h"
 #include "viewer/ui/ViewerCommandsForm1.h"
 
 namespace {
@@ -46,6 +52,8 @@ TextReaderApp::~TextReaderApp()
     form7_.reset();
     form6_.reset();
     form5_.reset();
+    form4_.reset();
+    form2_.reset();
     if (form1_)
         form1_->SetInput(nullptr);
     m_CWheel.reset();
@@ -73,7 +81,13 @@ void TextReaderApp::SaveHistory()
         form1_->ReportFileProblem(*problem);
 }
 
-void TextReaderApp::LoadHotKeySettings() { ::LoadHotKeySettings(settings_, hotKeys_); }
+void TextReaderApp::LoadHotKeySettings()
+{
+    // The first read of Setting.ini: a file too large to use is reported here, once.
+    ::LoadHotKeySettings(settings_, hotKeys_);
+    if (const std::optional<QString> notice = settings_.TakeNotice())
+        prompter_.inform(*notice, Form1::Caption());
+}
 
 void TextReaderApp::SaveHotKeySettings() { ::SaveHotKeySettings(settings_, hotKeys_); }
 
@@ -92,44 +106,60 @@ void TextReaderApp::RemoveDesktopHooks(Form1& /*viewer*/)
 
 void TextReaderApp::ShowMainFrame()
 {
-    // The main frame is where the display settings dialog comes from; until that dialog
-    // exists its designed settings are applied here, once, the first time the frame shows.
-    if (!displaySettingsApplied_)
-        ApplyDesignedDisplaySettings();
+    // The main frame loads the display settings dialog, whose section reaches the viewer
+    // that way; it stays hidden until it is asked for.
+    Form2Dialog();
 }
 
-void TextReaderApp::ApplyDesignedDisplaySettings()
+Form2& TextReaderApp::Form2Dialog()
 {
-    displaySettingsApplied_ = true;
-    // Colour scheme 0: white text with a darkened shadow on black.
-    viewer_.BackColour = 0x000000;
-    viewer_.TextColour = 0xFFFFFF;
-    viewer_.ShadowShift = -1;
-    viewer_.ShadowColour = 0;
-    viewer_.ColourStack[0] = viewer_.TextColour;
-    for (Surface* s : {&form1_->CanvasSurface(), &form1_->PageBufferSurface()}) {
-        s->setBackColor(viewer_.BackColour);
-        s->setForeColor(viewer_.TextColour);
+    if (!form2_) {
+        display_ = std::make_unique<Form1Display>(*form1_);
+        form2_ = std::make_unique<Form2>(
+            Form2::Shared{viewer_, *display_, settings_, prompter_, [this] { Form4Dialog().ShowForm(); }});
+        form2_->Form_Load();
     }
-    viewer_.Alfa = 70;
-    viewer_.IdleTimer[1] = 120;
-    viewer_.BackTouka = false;
+    return *form2_;
 }
 
-void TextReaderApp::ApplyBackgroundTransparency(Form1& viewer)
+Form4& TextReaderApp::Form4Dialog()
 {
-    // With the background keyed out the opacity is not applied; without it the opacity
-    // setting comes back.
-    viewer.PageBufferSurface().setBackColor(viewer.CanvasSurface().BackColor());
-    viewer.SetColourKeyTransparency(viewer_.BackTouka);
-    const int32_t level = viewer_.BackTouka ? 255 : notation::ToInt32(viewer_.Alfa / 100.0 * 255);
-    viewer.SetWindowAlpha(level);
+    if (!form4_) {
+        const auto translate = [](const QKeyEvent& e) {
+            const VirtualKey key = TranslateKeyEvent(e);
+            return std::pair<int16_t, int16_t>(key.KeyCode, key.Shift);
+        };
+        form4_ = std::make_unique<Form4>(Form4::Shared{hotKeys_, settings_, globalHotkeys_, paths_,
+                                                       viewer_, prompter_, translate});
+    }
+    return *form4_;
 }
+
+void TextReaderApp::SaveTextViewSettings()
+{
+    // A dialog the user closed wrote its section then; loading it again reads it back.
+    ::SaveTextViewSettings(settings_, LoadedForm2());
+}
+
+void TextReaderApp::SettingsSaved(const IniSaveResult& result) { unloadSettingsSave_ = result; }
+
+Form2& TextReaderApp::LoadedForm2()
+{
+    // Its controls hold the live settings: one the user closed is loaded again, hidden.
+    Form2& form = Form2Dialog();
+    if (!form.Loaded())
+        form.Form_Load();
+    return form;
+}
+
+void TextReaderApp::ApplyBackgroundTransparency(Form1& /*viewer*/) { LoadedForm2().Check2_Click(); }
+
+void TextReaderApp::CommandHost::ShowForm2() { app_.Form2Dialog().ShowForm(); }
 
 void TextReaderApp::CommandHost::ToggleBackTouka()
 {
-    app_.viewer_.BackTouka = !app_.viewer_.BackTouka;
-    app_.ApplyBackgroundTransparency(*app_.form1_);
+    QCheckBox& box = app_.LoadedForm2().Check2();
+    box.setChecked(!box.isChecked()); // its click applies it
 }
 
 void TextReaderApp::ViewerUnloaded()
@@ -157,8 +187,11 @@ Form5& TextReaderApp::SearchWindow()
 
 Form6& TextReaderApp::LibraryWindow()
 {
-    if (!form6_)
+    if (!form6_) {
         form6_ = std::make_unique<Form6>(*form1_, SearchWindow(), settings_);
+        // A loaded text is redrawn in the display settings' colours.
+        form6_->SetOption1_NoRedraw([this] { LoadedForm2().Option1_NoRedraw(); });
+    }
     return *form6_;
 }
 

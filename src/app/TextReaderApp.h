@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+#include "UnwiredGlobalHotkeys.h"
 #include "core/ProgramPaths.h"
 #include "core/ui/MessageBoxPrompter.h"
 #include "settings/HotKeyTable.h"
@@ -22,6 +23,9 @@ class Form5;
 class Form6;
 class Form7;
 class MacroPageSource;
+class Form1Display;
+class Form2;
+class Form4;
 class ViewerCommandsInput;
 class clsWheelMouse;
 
@@ -37,6 +41,11 @@ public:
     Form5& SearchWindow();
     Form6& LibraryWindow();
     Form7& MacroWindow();
+    // The display settings and hotkey dialogs, created when first needed.
+    Form2& Form2Dialog();
+    Form4& Form4Dialog();
+    // The unload's write of Setting.ini: ok, or the reason it failed (the old file is whole).
+    const IniSaveResult& UnloadSettingsSave() const { return unloadSettingsSave_; }
 
     // Form1Hooks
     void LoadHistory() override;
@@ -45,6 +54,8 @@ public:
     void SaveHotKeySettings() override;
     void SaveTextFindSettings() override;
     void SaveFavoriteSettings() override;
+    void SaveTextViewSettings() override;
+    void SettingsSaved(const IniSaveResult& result) override;
     void InstallDesktopHooks(Form1& viewer) override;
     void RemoveDesktopHooks(Form1& viewer) override;
     void ShowMainFrame() override;
@@ -53,7 +64,7 @@ public:
     void FirstPageShown() override;
 
 private:
-    void ApplyDesignedDisplaySettings();
+    Form2& LoadedForm2();
 
     ProgramPaths paths_;
     IniStore settings_;
@@ -67,6 +78,7 @@ private:
     // transparency switch acts, in the display settings' stead.
     struct CommandHost : NullViewerCommandHost {
         explicit CommandHost(TextReaderApp& app) : app_(app) {}
+        void ShowForm2() override;
         void ToggleBackTouka() override;
         void ShowForm5() override;
         void ShowForm6() override;
@@ -81,5 +93,10 @@ private:
     std::unique_ptr<Form5> form5_;
     std::unique_ptr<Form6> form6_;
     std::unique_ptr<Form7> form7_;
-    bool displaySettingsApplied_ = false;
+    // Replaced by the desktop's hotkeys once they are wired in here.
+    UnwiredGlobalHotkeys globalHotkeys_;
+    std::unique_ptr<Form1Display> display_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form4> form4_;
+    IniSaveResult unloadSettingsSave_;
 };

@@ -97,6 +97,7 @@ void LoadFormDataSettings(IniStore& ini, FormGeometry& window, ViewerState& view
 void SaveFormDataSettings(IniStore& ini, const FormGeometry& window, const ViewerState& viewer,
                           bool savePosition)
 {
+    IniStore::Batch save(ini); // one write of the file for the whole section
     Write(ini, "FormL", Decimal(window.Left));
     Write(ini, "FormT", Decimal(window.Top));
     Write(ini, "FormW", Decimal(window.Width));

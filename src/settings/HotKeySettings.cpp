@@ -48,6 +48,7 @@ void LoadHotKeySettings(IniStore& ini, HotKeys& keys)
 
 void SaveHotKeySettings(IniStore& ini, const HotKeys& keys)
 {
+    IniStore::Batch save(ini); // 51 keys, one write of the file
     for (int s = 0; s < HotKeys::kSlots; ++s) {
         ini.WriteIniValue(kSection, KeyName("Name", s), keys.HotKeyName[s]);
         ini.WriteIniValue(kSection, KeyName("Shift", s),

@@ -186,16 +186,24 @@ void IniDocument::insertLine(size_t at, const QString& text)
 {
     QByteArray raw = encode(text) + "\r\n";
     if (at > 0 && LineBreakOf(lines_[at - 1].raw).isEmpty())
-        lines_[at - 1].raw += "\r\n";
-    lines_.insert(lines_.begin() + qsizetype(at), Line{std::move(raw), text});
+        setRaw(lines_[at - 1], lines_[at - 1].raw + "\r\n");
+    lines_.insert(lines_.begin() + qsizetype(at), Line{});
+    setRaw(lines_[at], std::move(raw));
 }
 
 void IniDocument::replaceLine(size_t at, const QString& text)
 {
     QByteArray raw = encode(text);
     Line& line = lines_[at];
-    line.raw = raw + LineBreakOf(line.raw);
-    line.text = text;
+    setRaw(line, raw + LineBreakOf(line.raw));
+}
+
+void IniDocument::setRaw(Line& line, QByteArray raw)
+{
+    // The text is what a fresh read of the bytes gives, so that a document changed many
+    // times in memory writes the same bytes as one written and read back after each change.
+    line.text = WithoutLineBreak(DecodeLine(raw, utf8_));
+    line.raw = std::move(raw);
 }
 
 QByteArray IniDocument::encode(const QString& text)
@@ -210,9 +218,9 @@ QByteArray IniDocument::encode(const QString& text)
 
 void IniDocument::switchToUtf8()
 {
-    for (Line& line : lines_)
-        line.raw = line.text.toUtf8() + LineBreakOf(line.raw);
     utf8_ = true;
+    for (Line& line : lines_)
+        setRaw(line, line.text.toUtf8() + LineBreakOf(line.raw));
 }
 
 QByteArray IniDocument::bytes() const

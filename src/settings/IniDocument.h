@@ -37,6 +37,7 @@ private:
     std::optional<size_t> findKey(const SectionSpan& span, const QString& key) const;
     void insertLine(size_t at, const QString& text);
     void replaceLine(size_t at, const QString& text);
+    void setRaw(Line& line, QByteArray raw);
     QByteArray encode(const QString& text);
     void switchToUtf8();
 

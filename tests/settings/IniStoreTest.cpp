@@ -135,12 +135,19 @@ TEST_F(IniStoreTest, AFailedWriteLeavesTheFileAsItWas)
     writeIni(before);
     {
         FileSizeLimit fullDisk(1000);
+        IniStore::Batch save(ini);
         ini.WriteIniValue("S", "Key", "new");
+        ini.WriteIniValue("S", "More", "1");
+        const IniSaveResult result = save.Commit();
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.reason.contains("Setting.ini"));
     }
     EXPECT_EQ(readIni(), before);
+    EXPECT_EQ(ini.ReadIniValue("S", "Key").toText(), "old");
 
     IniStore noFolder{TempFolder().paths(false)};
-    noFolder.WriteIniValue("S", "Key", "x"); // no Save/ folder: silently nothing
+    noFolder.WriteIniValue("S", "Key", "x"); // no Save/ folder: nothing, and said so
+    EXPECT_FALSE(noFolder.LastSaveResult().ok);
     EXPECT_EQ(noFolder.ReadIniValue("S", "Key"), IniValue());
 }
 
@@ -157,13 +164,60 @@ TEST_F(IniStoreTest, AWriteIntoAReadOnlyFolderLeavesTheFileAsItWas)
     EXPECT_EQ(readIni(), before);
 }
 
-TEST_F(IniStoreTest, AnOversizedFileIsUnreadableAndLeftAlone)
+TEST_F(IniStoreTest, AnOversizedFileIsReportedAndKeptAsBadBeforeANewOneIsWritten)
 {
     QByteArray big = "[S]\r\nKey=1\r\n" + QByteArray(IniStore::kMaxFileBytes, 'x');
     writeIni(big);
     EXPECT_EQ(ini.ReadIniNumberOr("S", "Key", 5), 5);
+    const std::optional<QString> notice = ini.TakeNotice();
+    ASSERT_TRUE(notice);
+    EXPECT_TRUE(notice->contains("Setting.ini.bad"));
+    EXPECT_FALSE(ini.TakeNotice()); // told once
     ini.WriteIniValue("S", "Key", "2");
-    EXPECT_EQ(QFile(path()).size(), big.size());
+    EXPECT_TRUE(ini.LastSaveResult().ok);
+    EXPECT_EQ(readIni(), "[S]\r\nKey=2\r\n");
+    EXPECT_EQ(QFile(path() + ".bad").size(), big.size());
+}
+
+TEST_F(IniStoreTest, ABatchWritesOnceWithTheBytesOfKeyByKeyWrites)
+{
+    // A last line without a break, a blank before the next section, keys in any case.
+    const QByteArray before = Cp932("[HotKey]\r\nname0=x\r\n\r\n[FormData]\nFormL=1\n; end\r");
+    const auto save = [](IniStore& store) {
+        store.WriteIniValue("HotKey", "Name0", "非表示/再表示");
+        store.WriteIniValue("HotKey", "Shift0", "0");
+        store.WriteIniValue("FormData", "Rireki", "12,1");
+        store.WriteIniValue("TextView", "FontName", "𠮷");
+        store.WriteIniValue("FormData", "FormL", "3");
+    };
+    writeIni(before);
+    save(ini);
+    const QByteArray oneByOne = readIni();
+
+    writeIni(before);
+    IniStore gathered{folder.paths()};
+    IniStore::Batch batch(gathered);
+    {
+        IniStore::Batch inner(gathered); // joins the outer one
+        save(gathered);
+        EXPECT_TRUE(inner.Commit().ok);
+    }
+    EXPECT_EQ(gathered.ReadIniValue("FormData", "Rireki").toText(), "12,1"); // reads see the writes
+    EXPECT_EQ(readIni(), before); // nothing written yet
+    EXPECT_TRUE(batch.Commit().ok);
+    EXPECT_EQ(readIni(), oneByOne);
+}
+
+TEST_F(IniStoreTest, TheKeptParseFollowsChangesMadeByOthers)
+{
+    writeIni("[S]\r\nKey=1\r\n");
+    EXPECT_EQ(ini.ReadIniNumber("S", "Key"), 1);
+    writeIni("[S]\r\nKey=22\r\n"); // edited by hand while the reader runs
+    EXPECT_EQ(ini.ReadIniNumber("S", "Key"), 22);
+    QFile::remove(path());
+    EXPECT_EQ(ini.ReadIniNumberOr("S", "Key", 7), 7);
+    ini.WriteIniValue("S", "Other", "x");
+    EXPECT_EQ(readIni(), "[S]\r\nOther=x\r\n");
 }
 
 TEST_F(IniStoreTest, ALongLineReadsInLinearTime)

@@ -6,6 +6,8 @@
 // and for as long as a window behind a call does not exist yet).
 #include <QString>
 
+#include "settings/IniStore.h"
+
 class Form1;
 
 class Form1Hooks {
@@ -21,6 +23,8 @@ public:
     virtual void SaveTextViewSettings() {}
     virtual void SaveTextFindSettings() {}
     virtual void SaveFavoriteSettings() {}
+    // The unload's one write of Setting.ini (every section above) landed, or why not.
+    virtual void SettingsSaved(const IniSaveResult& /*result*/) {}
 
     // --- desktop: global hotkeys, their window hooks and the wheel source (not in a
     // debug run), the tray icon

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "core/Prompter.h"
+#include "settings/IniStore.h"
 #include "web/ClipFiles.h"
 #include "state/PageHistory.h"
 #include "state/PageRecord.h"
@@ -130,12 +131,20 @@ void Form1::Form_Unload()
     if (viewer_.RunMode > 9)
         shared_.hooks.RemoveDesktopHooks(*this);
     shared_.hooks.RemoveTrayIcon(*this);
-    // The stored position belongs to clip.txt: without the text it would point into the old one.
-    SaveFormDataSettings(shared_.settings, GeometryTwips(), viewer_, !text);
-    shared_.hooks.SaveTextViewSettings();
-    shared_.hooks.SaveTextFindSettings();
-    shared_.hooks.SaveFavoriteSettings();
-    shared_.hooks.SaveHotKeySettings();
+    {
+        // Every section goes into one replacement of Setting.ini. The stored position
+        // belongs to clip.txt: without the text it would point into the old one.
+        IniStore::Batch settingsSave(shared_.settings);
+        SaveFormDataSettings(shared_.settings, GeometryTwips(), viewer_, !text);
+        shared_.hooks.SaveTextViewSettings();
+        shared_.hooks.SaveTextFindSettings();
+        shared_.hooks.SaveFavoriteSettings();
+        shared_.hooks.SaveHotKeySettings();
+        const IniSaveResult saved = settingsSave.Commit();
+        if (!saved.ok)
+            ReportFileProblem(FileProblem{QStringLiteral("Setting.ini"), saved.reason});
+        shared_.hooks.SettingsSaved(saved);
+    }
     ShowExitReport();
     viewer_.QuitState = 2;
     for (QTimer* t : timers_)
