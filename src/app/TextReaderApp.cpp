@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "AppBrowser.h"
 #include "StartupProbe.h"
 #include "core/Notation.h"
 #include "settings/HistoryFile.h"
@@ -17,6 +18,7 @@ TextReaderApp::TextReaderApp(ProgramPaths paths) : paths_(paths), settings_(path
 TextReaderApp::~TextReaderApp()
 {
     // The commands go before the window they drive.
+    browser_.reset();
     if (form1_)
         form1_->SetInput(nullptr);
     m_CWheel.reset();
@@ -107,4 +109,25 @@ void TextReaderApp::FirstPageShown()
         return;
     startupprobe::Report();
     QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+}
+
+AppBrowser& TextReaderApp::Browser()
+{
+    if (!browser_)
+        browser_ = std::make_unique<AppBrowser>(viewer_, page_, history_, paths_, prompter_, *form1_, *commands_);
+    return *browser_;
+}
+
+bool TextReaderApp::BrowserCanGoBack() const { return history_.occupied(PageHistory::kCurrent + 1); }
+bool TextReaderApp::BrowserCanGoForward() const { return history_.occupied(PageHistory::kCurrent - 1); }
+void TextReaderApp::BrowserBack() { Browser().Window().Command3_Click(0); }
+void TextReaderApp::BrowserForward() { Browser().Window().Command3_Click(1); }
+void TextReaderApp::BrowserReload() { Browser().Window().Command6_Click(); }
+void TextReaderApp::BrowserCache() { Browser().Window().Command4_Click(); }
+
+void TextReaderApp::CommandHost::ShowForm3() { app_.Browser().Show(); }
+void TextReaderApp::CommandHost::SetBrowserAddress(const QString& url) { app_.Browser().Window().SetAddress(url); }
+void TextReaderApp::CommandHost::URLAttack_Command2_Click(const QString& url)
+{
+    app_.Browser().Window().URLAttack_Command2_Click(url);
 }

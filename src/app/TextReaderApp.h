@@ -17,6 +17,7 @@
 #include "state/PageHistory.h"
 #include "state/PageRecord.h"
 
+class AppBrowser;
 class Form1;
 class ViewerCommandsInput;
 class clsWheelMouse;
@@ -41,6 +42,15 @@ public:
     void ApplyBackgroundTransparency(Form1& viewer) override;
     void ViewerUnloaded() override;
     void FirstPageShown() override;
+    bool BrowserCanGoBack() const override;
+    bool BrowserCanGoForward() const override;
+    void BrowserBack() override;
+    void BrowserForward() override;
+    void BrowserReload() override;
+    void BrowserCache() override;
+
+    // The browser window and its fetcher, made on first use.
+    AppBrowser& Browser();
 
 private:
     void ApplyDesignedDisplaySettings();
@@ -58,11 +68,17 @@ private:
     struct CommandHost : NullViewerCommandHost {
         explicit CommandHost(TextReaderApp& app) : app_(app) {}
         void ToggleBackTouka() override;
+        void ShowForm3() override;
+        void SetBrowserAddress(const QString& url) override;
+        void URLAttack_Command2_Click(const QString& url) override;
+        bool BrowserCanGoBack() const override { return app_.BrowserCanGoBack(); }
+        bool BrowserCanGoForward() const override { return app_.BrowserCanGoForward(); }
         TextReaderApp& app_;
     };
     CommandHost commandHost_{*this};
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ViewerCommandsInput> commands_;
     std::unique_ptr<clsWheelMouse> m_CWheel; // the wheel source, outside a debug run
+    std::unique_ptr<AppBrowser> browser_;
     bool displaySettingsApplied_ = false;
 };
