@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "AppBrowser.h"
+#include "FetchProbe.h"
 #include "StartupProbe.h"
 #include "core/Notation.h"
 #include "settings/HistoryFile.h"
@@ -105,6 +106,13 @@ void TextReaderApp::ViewerUnloaded()
 
 void TextReaderApp::FirstPageShown()
 {
+    if (const QString url = fetchprobe::Url(); !url.isEmpty()) {
+        QTimer::singleShot(0, QCoreApplication::instance(), [this, url] {
+            fetchprobe::Run(Browser(), viewer_, url);
+            QCoreApplication::exit(0);
+        });
+        return;
+    }
     if (!startupprobe::Enabled())
         return;
     startupprobe::Report();
