@@ -49,8 +49,10 @@ bool RunUntil(QEventLoop& loop, int limitMs, Done done)
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     deadline.start(std::max(limitMs, 0));
+    // An exec that returns at once (-1) means the program is ending: stop waiting then.
     while (!done() && deadline.isActive())
-        loop.exec();
+        if (loop.exec() < 0)
+            break;
     return done();
 }
 
