@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QFrame>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -255,6 +256,23 @@ TEST_F(Form3Test, UrlListShowsTheFortyNewestAndClears)
     ASSERT_EQ(form.List1().count(), 40);
     for (int row = 0; row < 40; ++row)
         EXPECT_TRUE(form.List1().item(row)->text().isEmpty()) << row;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Form3Test, ResizeStretchesListAndAddressAndEscCloses)
+{
+    form.show();
+    form.resize(700, 600);
+    EXPECT_EQ(form.List1().width(), 700 - form.List1().x() - 10);
+    EXPECT_EQ(form.List1().height(), 600 - form.List1().y() - 30);
+    EXPECT_EQ(form.Text1().width(), 700 - form.Text1().x() - 10);
+    form.resize(15, 100); // narrower than the margins: nothing goes negative
+    EXPECT_EQ(form.List1().width(), 0);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
 }
 
 } // namespace
