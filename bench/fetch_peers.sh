@@ -13,7 +13,9 @@
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(dirname "$HERE")
+# The shared corpus beside the checkout (or beside the folder of worktrees).
 CORPUS=${1:-$ROOT/../shared/bench/corpus}
+[ -d "$CORPUS" ] || CORPUS=$ROOT/../../shared/bench/corpus
 TR_BIN=${TR_BIN:-$ROOT/build/release/bin}
 RUNS=${RUNS:-3}
 OUT=$ROOT/bench/results/fetch-peers.txt
