@@ -5,8 +5,9 @@
 #   chromium  chromium --headless --dump-dom URL    (the same engine class, no conversion)
 #   lynx      lynx -dump URL                        (no JavaScript: the floor for static pages)
 #   w3m       w3m -dump URL
-# whole process, median of RUNS runs (hyperfine), plus the peak resident size of the whole
-# process tree for ours and chromium, and, in the running reader with the engine loaded, the
+# whole process, median of RUNS runs (hyperfine), plus the peak memory of the whole process
+# tree for ours and chromium (the sum of each process's proportional set size, so pages the
+# engine's processes share are counted once), and, in the running reader with the engine loaded, the
 # time from go to the first typed character of a 400 KB page (TEXTREADER_FETCH_PROBE).
 # Usage: bench/fetch_peers.sh [CORPUS_DIR]     Env: TR_BIN (default build/release/bin), RUNS (3)
 # Results: bench/results/fetch-peers.txt
@@ -37,7 +38,7 @@ SANDBOX=""
 [ "$(id -u)" -ne 0 ] || SANDBOX="--no-sandbox"
 CHROMIUM="chromium --headless $SANDBOX --disable-gpu --dump-dom"
 
-# Peak resident size of a command's whole process tree, sampled every 20 ms, in MB.
+# Peak memory of a command's whole process tree (sum of Pss), sampled every 20 ms, in MB.
 peak_tree_mb() {
   python3 - "$@" <<'PYEOF'
 import os, subprocess, sys, time
@@ -54,8 +55,8 @@ def tree_kb(root):
     while todo:
         pid = todo.pop()
         try:
-            for line in open('/proc/%d/status' % pid):
-                if line.startswith('VmRSS:'):
+            for line in open('/proc/%d/smaps_rollup' % pid):
+                if line.startswith('Pss:'):
                     total += int(line.split()[1])
         except OSError:
             pass
@@ -102,6 +103,7 @@ print('# fetch benchmark, %s, %d cores, offscreen, local HTTP server, whole proc
       % (time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime()), os.cpu_count()))
 print('%-30s %7s %9s %9s %9s %9s %9s %8s %8s' % ('page', 'KB', 'ours_ms', 'chrom_ms', 'lynx_ms',
       'w3m_ms', 'ours/chr', 'ours_MB', 'chrom_MB'))
+print('(median ms of whole processes; MB: peak summed Pss of the process tree)')
 ratios = []
 for line in open(os.path.join(work, 'rows.tsv')):
     page, size, ours_mb, chrom_mb = line.rstrip('\n').split('\t')
@@ -123,8 +125,8 @@ if probes:
           '(goal under 300 ms); first fetch with the engine start: %s ms'
           % (probe_page, probe_size / 1024, len(probes), fc, statistics.median(int(p['load_ms']) for p in probes)))
     p = probes[-1]
-    print('resident after the fetches: reader %d MB + engine helper processes %d MB = %d MB'
-          % (int(p['rss_kb']) / 1024, int(p['engine_rss_kb']) / 1024, (int(p['rss_kb']) + int(p['engine_rss_kb'])) / 1024))
+    print('memory (Pss) after the fetches: reader %d MB + engine helper processes %d MB = %d MB'
+          % (int(p['pss_kb']) / 1024, int(p['engine_pss_kb']) / 1024, (int(p['pss_kb']) + int(p['engine_pss_kb'])) / 1024))
 else:
     print('in the reader: the fetch probe printed nothing')
 PYEOF

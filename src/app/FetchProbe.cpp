@@ -22,14 +22,16 @@ QString ProcFile(qint64 pid, const char* name)
     return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
 }
 
+// The proportional set size: pages shared with the engine's helpers are split among them, so
+// the sizes of the whole tree add up to what it takes.
 long ResidentKilobytes(qint64 pid)
 {
-    static const QRegularExpression rss(QStringLiteral("VmRSS:\\s*(\\d+)"));
-    const QRegularExpressionMatch m = rss.match(ProcFile(pid, "status"));
+    static const QRegularExpression pss(QStringLiteral("Pss:\\s*(\\d+)"));
+    const QRegularExpressionMatch m = pss.match(ProcFile(pid, "smaps_rollup"));
     return m.hasMatch() ? m.captured(1).toLong() : 0;
 }
 
-// The resident size of every process below pid (the engine's helper processes).
+// The same for every process below pid (the engine's helper processes).
 long DescendantsKilobytes(qint64 pid)
 {
     long total = 0;
@@ -64,7 +66,7 @@ void Run(AppBrowser& browser, const ViewerState& viewer, const QString& url)
 {
     const qint64 load = TimedFetch(browser, viewer, url);
     const qint64 firstChar = TimedFetch(browser, viewer, url);
-    std::printf("load_ms=%lld first_char_ms=%lld rss_kb=%ld engine_rss_kb=%ld\n", load, firstChar,
+    std::printf("load_ms=%lld first_char_ms=%lld pss_kb=%ld engine_pss_kb=%ld\n", load, firstChar,
                 ResidentKilobytes(::getpid()), DescendantsKilobytes(::getpid()));
     std::fflush(stdout);
 }
