@@ -123,8 +123,22 @@ TEST_F(PageFetchEngine, FailuresLeaveTheDocumentAlone)
     const FetchOutcome image = Fetch(server.url("/img.png"));
     ExpectDocumentUnchanged(image);
     EXPECT_TRUE(image.error.contains(QStringLiteral("HTML"))) << image.error.toStdString();
+    server.route("/file.bin", {200, "application/octet-stream", QByteArray(4096, 'b'), {}});
+    const FetchOutcome download = Fetch(server.url("/file.bin"));
+    ExpectDocumentUnchanged(download);
+    EXPECT_TRUE(download.error.contains(QStringLiteral("ダウンロード"))) << download.error.toStdString();
     ExpectDocumentUnchanged(Fetch(QStringLiteral("http://127.0.0.1:1/refused")));
     ExpectDocumentUnchanged(Fetch(QStringLiteral("javascript:alert(1)")));
+}
+
+TEST_F(PageFetchEngine, ScriptDialogsAndWindowsAreAnsweredWithoutShowingAnything)
+{
+    server.route("/dialogs.html", {200, "text/html", "<html><body><script>alert('a');"
+        "var w = window.open('http://127.0.0.1:1/');"
+        "document.body.insertAdjacentText('beforeend', (confirm('c') ? 'yes' : 'no') + (prompt('p') === null) + (w === null));"
+        "</script></body></html>", {}});
+    ASSERT_TRUE(Fetch(server.url("/dialogs.html")).ok);
+    EXPECT_TRUE(viewer.CurrentText.endsWith(QStringLiteral("notruetrue"))) << viewer.CurrentText.toStdString();
 }
 
 TEST_F(PageFetchEngine, ServerThatNeverAnswersEndsAtTheLimit)

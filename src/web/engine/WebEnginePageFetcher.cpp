@@ -22,6 +22,7 @@ constexpr int kSettleMs = 100;
 // A stopped or failed page still gets this long to answer the read.
 constexpr int kLastReadMs = 1000;
 constexpr int kBlankWaitMs = 2000;
+constexpr int kDownloadNoticeMs = 500;
 
 const QString kReadScript = QStringLiteral(
     "(function(){var b=document.body,h=document.head;"
@@ -91,6 +92,8 @@ LoadedPage WebEnginePageFetcher::Load(const QString& url)
     clock.start();
     Wait wait;
     const bool finished = WaitForLoad(url, wait);
+    if (finished && wait.failed && wait.error.contains(QLatin1String("ERR_ABORTED")))
+        WaitForDownloadNotice(); // a download aborts the load before the profile names it
     LoadedPage page;
     page.httpStatus = wait.httpStatus;
     if (downloadRefused_) {
@@ -171,6 +174,15 @@ void WebEnginePageFetcher::LeaveForBlank()
 {
     blankPending_ = true;
     page_->setUrl(QUrl(QStringLiteral("about:blank")));
+}
+
+void WebEnginePageFetcher::WaitForDownloadNotice()
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, &QEventLoop::quit);
+    poll.start(5);
+    RunUntil(loop, kDownloadNoticeMs, [this] { return downloadRefused_; });
 }
 
 void WebEnginePageFetcher::WaitForBlank()

@@ -23,6 +23,7 @@ public:
 private:
     struct Wait;
     void WaitForBlank();
+    void WaitForDownloadNotice();
     bool WaitForLoad(const QString& url, Wait& wait);
     void ReadDocument(LoadedPage& page, int limitMs);
     void LeaveForBlank();
