@@ -5,6 +5,9 @@
 #include <QTimer>
 
 #include "Form1Display.h"
+#include "AppBrowser.h"
+#include "BrowserMacroPageSource.h"
+#include "FetchProbe.h"
 #include "StartupProbe.h"
 #include "core/Notation.h"
 #include "library/MacroPageSource.h"
@@ -24,14 +27,6 @@
 
 namespace {
 
-class NoBrowserPageSource final : public MacroPageSource {
-public:
-    Page FetchMacroPage(const QString&) override
-    {
-        return {false, {}, QStringLiteral("ブラウザ画面がないため、ページを読み込めません。")};
-    }
-};
-
 void ShowDialog(QWidget& dialog)
 {
     dialog.show();
@@ -42,7 +37,8 @@ void ShowDialog(QWidget& dialog)
 } // namespace
 
 TextReaderApp::TextReaderApp(ProgramPaths paths)
-    : paths_(paths), settings_(paths), macroPages_(std::make_unique<NoBrowserPageSource>())
+    : paths_(paths), settings_(paths),
+      macroPages_(std::make_unique<BrowserMacroPageSource>([this]() -> AppBrowser& { return Browser(); }))
 {
 }
 
@@ -54,6 +50,7 @@ TextReaderApp::~TextReaderApp()
     form5_.reset();
     form4_.reset();
     form2_.reset();
+    browser_.reset();
     if (form1_)
         form1_->SetInput(nullptr);
     m_CWheel.reset();
@@ -172,6 +169,13 @@ void TextReaderApp::ViewerUnloaded()
 
 void TextReaderApp::FirstPageShown()
 {
+    if (const QString url = fetchprobe::Url(); !url.isEmpty()) {
+        QTimer::singleShot(0, QCoreApplication::instance(), [this, url] {
+            fetchprobe::Run(Browser(), viewer_, url);
+            QCoreApplication::exit(0);
+        });
+        return;
+    }
     if (!startupprobe::Enabled())
         return;
     startupprobe::Report();
@@ -210,3 +214,26 @@ void TextReaderApp::SaveFavoriteSettings() { LibraryWindow().SaveFavoriteSetting
 void TextReaderApp::CommandHost::ShowForm5() { ShowDialog(app_.SearchWindow()); }
 
 void TextReaderApp::CommandHost::ShowForm6() { ShowDialog(app_.LibraryWindow()); }
+AppBrowser& TextReaderApp::Browser()
+{
+    if (!browser_)
+        browser_ = std::make_unique<AppBrowser>(
+            viewer_, page_, history_, paths_, prompter_, *form1_, *commands_,
+            AppBrowser::Dialogs{[this]() -> Form2& { return LoadedForm2(); },
+                                [this]() -> Form5& { return SearchWindow(); }});
+    return *browser_;
+}
+
+bool TextReaderApp::BrowserCanGoBack() const { return history_.occupied(PageHistory::kCurrent + 1); }
+bool TextReaderApp::BrowserCanGoForward() const { return history_.occupied(PageHistory::kCurrent - 1); }
+void TextReaderApp::BrowserBack() { Browser().Window().Command3_Click(0); }
+void TextReaderApp::BrowserForward() { Browser().Window().Command3_Click(1); }
+void TextReaderApp::BrowserReload() { Browser().Window().Command6_Click(); }
+void TextReaderApp::BrowserCache() { Browser().Window().Command4_Click(); }
+
+void TextReaderApp::CommandHost::ShowForm3() { app_.Browser().Show(); }
+void TextReaderApp::CommandHost::SetBrowserAddress(const QString& url) { app_.Browser().Window().SetAddress(url); }
+void TextReaderApp::CommandHost::URLAttack_Command2_Click(const QString& url)
+{
+    app_.Browser().Window().URLAttack_Command2_Click(url);
+}

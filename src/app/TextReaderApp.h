@@ -18,6 +18,7 @@
 #include "state/PageHistory.h"
 #include "state/PageRecord.h"
 
+class AppBrowser;
 class Form1;
 class Form5;
 class Form6;
@@ -62,6 +63,15 @@ public:
     void ApplyBackgroundTransparency(Form1& viewer) override;
     void ViewerUnloaded() override;
     void FirstPageShown() override;
+    bool BrowserCanGoBack() const override;
+    bool BrowserCanGoForward() const override;
+    void BrowserBack() override;
+    void BrowserForward() override;
+    void BrowserReload() override;
+    void BrowserCache() override;
+
+    // The browser window and its fetcher, made on first use.
+    AppBrowser& Browser();
 
 private:
     Form2& LoadedForm2();
@@ -82,13 +92,18 @@ private:
         void ToggleBackTouka() override;
         void ShowForm5() override;
         void ShowForm6() override;
+        void ShowForm3() override;
+        void SetBrowserAddress(const QString& url) override;
+        void URLAttack_Command2_Click(const QString& url) override;
+        bool BrowserCanGoBack() const override { return app_.BrowserCanGoBack(); }
+        bool BrowserCanGoForward() const override { return app_.BrowserCanGoForward(); }
         TextReaderApp& app_;
     };
     CommandHost commandHost_{*this};
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ViewerCommandsInput> commands_;
     std::unique_ptr<clsWheelMouse> m_CWheel; // the wheel source, outside a debug run
-    // The macro's pages come through the browser window; until it is here every fetch fails.
+    // The macro fetches its pages through the browser window.
     std::unique_ptr<MacroPageSource> macroPages_;
     std::unique_ptr<Form5> form5_;
     std::unique_ptr<Form6> form6_;
@@ -99,4 +114,5 @@ private:
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form4> form4_;
     IniSaveResult unloadSettingsSave_;
+    std::unique_ptr<AppBrowser> browser_;
 };

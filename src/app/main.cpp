@@ -3,9 +3,13 @@
 
 #include "TextReaderApp.h"
 #include "viewer/ViewerFonts.h"
+#include "web/engine/EngineSanitizerOptions.h"
 
 int main(int argc, char** argv)
 {
+    // The browser engine is loaded at the first fetch, long after this; it shares its
+    // graphics context only when this is set before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     // The viewer hides itself (idle time, hotkey) and comes back; the program ends only
     // through the viewer's unload.

@@ -140,3 +140,31 @@ TEST(HistoryFile, AFailedSaveLeavesTheOldFileWhole)
     EXPECT_EQ(folder.read(paths.dataFile("rireki.dat")), before);
     EXPECT_FALSE(SaveHistory(TempFolder().paths(false), h)); // no Save/ folder
 }
+
+TEST(HistoryFile, AFullHistoryKeepsItsFirstAndLastSlots)
+{
+    PageHistory h;
+    for (int s = 0; s < PageHistory::kSlots; ++s)
+        Occupy(h, s);
+    PageHistory loaded;
+    DecodeHistory(EncodeHistory(h), loaded);
+    ExpectSameSlots(loaded, h);
+    EXPECT_EQ(loaded.CurrentText[0], "page 0");
+    EXPECT_EQ(loaded.CurrentText[60], "page 60");
+}
+
+TEST(HistoryFile, ACutRecordFollowedByWholeLookingBytesEndsTheLoad)
+{
+    PageHistory one;
+    Occupy(one, 30);
+    const QByteArray encoded = EncodeHistory(one);
+    const QByteArray record = encoded.mid(30 * 16, encoded.size() - 60 * 16);
+    // Slot 30's first text claims 0x0400 bytes; what follows is a whole record, twice.
+    const QByteArray file = QByteArray(30 * 16, '\0') + QByteArray("\x00\x04", 2) + record + record;
+    ASSERT_LT(file.size() - 30 * 16, 0x0400);
+    PageHistory loaded;
+    Occupy(loaded, 45);
+    DecodeHistory(file, loaded);
+    for (int s = 0; s < PageHistory::kSlots; ++s)
+        EXPECT_TRUE(!loaded.occupied(s) && loaded.PageUrl[s].isEmpty() && loaded.CurrentText[s].isEmpty()) << s;
+}

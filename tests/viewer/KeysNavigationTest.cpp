@@ -121,3 +121,18 @@ TEST_F(KeysNavigation, LetterCommandsIgnoreModifiersAndPagingKeysNeedNone)
     EXPECT_EQ(viewer.ReadPosition, position);
 }
 
+
+TEST_F(KeysNavigation, DownOrClickPastTheLastPagePushesNoPageStartTwice)
+{
+    for (int guard = 0; guard < 100 && viewer.ReadPosition <= viewer.CurrentText.size(); ++guard)
+        key(Qt::Key_Down);
+    ASSERT_GT(viewer.ReadPosition, viewer.CurrentText.size()) << "the last page was never reached";
+    const QString atLastPage = viewer.PageStartList;
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    QTest::mouseClick(form.get(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    settle();
+    const QStringList starts = viewer.PageStartList.split(u',');
+    EXPECT_EQ(starts.size(), QSet<QString>(starts.begin(), starts.end()).size()) << viewer.PageStartList.toStdString();
+    EXPECT_TRUE(viewer.PageStartList.endsWith(atLastPage.section(u',', 1)));
+}

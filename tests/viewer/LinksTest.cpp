@@ -118,3 +118,22 @@ TEST_F(Links, RightClickOnlyFillsTheAddressAndTheLinkStaysHighlighted)
     EXPECT_FALSE(tip().isVisible());
     EXPECT_EQ(viewer.PageStartList, list); // no page went back either
 }
+
+TEST_F(Links, ANewTextOfTheSameLengthWithMovedLinkEntriesOpensItsOwnTargets)
+{
+    moveTo(centre(0));
+    click(Qt::LeftButton, centre(0));
+    QString moved = kLinkedPage;
+    moved.replace(QStringLiteral("http://a.test/1"), QStringLiteral("http://b.test/9"));
+    moved.replace(QStringLiteral("URLList\\\\{0002:http://a.test/2}\r\n"), QString());
+    moved += QStringLiteral("URLList\\\\{0002:http://a.test/2}\r\n"); // same length, entry moved
+    ASSERT_EQ(moved.size(), kLinkedPage.size());
+    show(moved);
+    host.calls.clear();
+    moveTo(centre(0));
+    click(Qt::LeftButton, centre(0));
+    show(moved); // opening a link forgets the page's links until the next page is laid out
+    moveTo(centre(1));
+    click(Qt::LeftButton, centre(1));
+    EXPECT_EQ(host.calls, (QStringList{"open http://b.test/9", "open http://a.test/2"}));
+}

@@ -28,3 +28,6 @@ void WriteStderr(const QString& text);
 // The usage of every command, font and text ones, on stderr; returns the exit code 2.
 int PrintCliUsage();
 QStringList CliArguments(int argc, char** argv);
+// Runs the program of that name in this program's folder with the same command line; returns
+// only when it cannot be started (the full usage is then printed: exit code 2).
+int HandToProgram(const char* name, char** argv);

@@ -1,6 +1,11 @@
 #include "cli/fonts/CliCommand.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <unistd.h>
 
 #include "cli/TextCommand.h"
 
@@ -42,4 +47,18 @@ QStringList CliArguments(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
     return args;
+}
+
+int HandToProgram(const char* name, char** argv)
+{
+    char self[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string path = n > 0 ? std::string(self, size_t(n)) : std::string();
+    const size_t slash = path.rfind('/');
+    path.resize(slash == std::string::npos ? 0 : slash + 1);
+    path += name;
+    argv[0] = path.data();
+    ::execv(path.c_str(), argv);
+    WriteStderr(QStringLiteral("%1 を起動できません: %2\n").arg(QString::fromStdString(path), QString::fromLocal8Bit(std::strerror(errno))));
+    return PrintCliUsage();
 }

@@ -1,4 +1,5 @@
-// textreader-cli-fonts: every command, the font ones inside a QGuiApplication.
+// textreader-cli-fonts: every command, the font ones inside a QGuiApplication; a command it
+// does not know goes on to textreader-cli-engine beside it, which loads the browser engine.
 #include "cli/fonts/CliCommand.h"
 
 #include <QGuiApplication>
@@ -17,7 +18,7 @@ int main(int argc, char** argv)
         return PrintCliUsage();
     const auto it = CliCommands().find(args.takeFirst());
     if (it == CliCommands().end())
-        return PrintCliUsage();
+        return HandToProgram("textreader-cli-engine", argv);
     // Layout needs fonts, never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
