@@ -8,6 +8,7 @@
 #include "TextReaderApp.h"
 #include "core/Codec.h"
 #include "settings/ui/Form2.h"
+#include "support/MessageBoxAnswerer.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 #include "viewer/ui/Form1.h"
@@ -62,10 +63,12 @@ TEST(SettingsUnload, AFullDiskAtTheUnloadLeavesTheOldFileWholeAndSaysSo)
     ASSERT_TRUE(app.Start(QStringLiteral("/DEBUG")));
     const QByteArray atUnload = folder.read(paths.dataFile(QStringLiteral("Setting.ini")));
     EXPECT_TRUE(atUnload.startsWith(before)); // the display settings were added at start-up
+    MessageBoxAnswerer answer;
     {
         FileSizeLimit fullDisk(4096);
         app.Viewer().Form_Unload();
     }
+    EXPECT_TRUE(answer.shown().contains(QStringLiteral("Setting.ini"))) << answer.shown().toStdString();
     EXPECT_FALSE(app.UnloadSettingsSave().ok);
     EXPECT_TRUE(app.UnloadSettingsSave().reason.contains("Setting.ini"));
     EXPECT_EQ(folder.read(paths.dataFile(QStringLiteral("Setting.ini"))), atUnload);

@@ -12,6 +12,7 @@
 #include "library/ui/Form5.h"
 #include "library/ui/Form6.h"
 #include "settings/IniStore.h"
+#include "support/MessageBoxAnswerer.h"
 #include "support/TempFolder.h"
 #include "viewer/ui/Form1.h"
 
@@ -78,17 +79,9 @@ TEST(TextReaderApp, AHistoryThatCannotBeSavedIsNamedInTheMessageAtClose)
     QDir().mkpath(paths.dataFile(QStringLiteral("rireki.dat"))); // a folder in its place
     TextReaderApp app(paths);
     ASSERT_TRUE(app.Start(QString()));
-    QString shown;
-    QTimer answer; // the user reads the box and presses OK
-    QObject::connect(&answer, &QTimer::timeout, [&shown] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->accept();
-        }
-    });
-    answer.start(20);
+    MessageBoxAnswerer answer;
     app.Viewer().Form_Unload();
-    answer.stop();
+    const QString shown = answer.shown();
     EXPECT_TRUE(shown.contains(QStringLiteral("rireki.dat: 同じ名前のフォルダがあります。"))) << shown.toStdString();
     ASSERT_EQ(app.Viewer().ExitReport().items().size(), 1);
 }
