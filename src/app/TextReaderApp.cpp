@@ -1,22 +1,38 @@
 #include "TextReaderApp.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include "StartupProbe.h"
 #include "core/Notation.h"
 #include "settings/HistoryFile.h"
 #include "settings/HotKeySettings.h"
+#include "shell/HotKeyRegistration.h"
+#include "shell/ui/GlobalHotkeysBackend.h"
+#include "shell/ui/HotKeyWindowProc.h"
+#include "shell/ui/MDIForm1.h"
+#include "shell/ui/NullGlobalHotkeys.h"
+#include "shell/ui/ProgramIcon.h"
+#include "shell/ui/TaskTray.h"
+#include "shell/ui/TerminationSignals.h"
 #include "shell/ui/clsWheelMouse.h"
 #include "shell/ui/clsWheelMouseViewer.h"
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/ViewerCommandsForm1.h"
 
-TextReaderApp::TextReaderApp(ProgramPaths paths) : paths_(paths), settings_(paths) {}
+TextReaderApp::TextReaderApp(ProgramPaths paths)
+    : paths_(paths), settings_(paths), hotkeys_(std::make_unique<NullGlobalHotkeys>())
+{
+}
 
 TextReaderApp::~TextReaderApp()
 {
-    // The commands go before the window they drive.
+    // The commands and the desktop parts go before the window they drive.
+    signals_.reset();
+    tray_.reset();
+    mdiForm1_.reset();
+    hotkeys_.reset();
     if (form1_)
         form1_->SetInput(nullptr);
     m_CWheel.reset();
@@ -29,7 +45,46 @@ bool TextReaderApp::Start(const QString& commandLine)
                                                    prompter_, effects_, *this});
     commands_ = std::make_unique<ViewerCommandsInput>(*form1_, commandHost_);
     form1_->SetInput(commands_.get());
-    return form1_->Form_Load(commandLine);
+    form1_->setWindowIcon(ProgramIcon());
+    if (!form1_->Form_Load(commandLine))
+        return false;
+    // Every way out runs the viewer's unload, which saves everything: a termination
+    // signal, the end of the desktop session, anything else that ends the event loop.
+    signals_ = std::make_unique<TerminationSignals>([this] { form1_->Form_Unload(); });
+    auto* app = qGuiApp;
+    QObject::connect(app, &QGuiApplication::commitDataRequest, form1_.get(), [this] { form1_->Form_Unload(); });
+    QObject::connect(app, &QCoreApplication::aboutToQuit, form1_.get(), [this] { form1_->Form_Unload(); });
+    // The frame and the tray icon do not hold up the first page.
+    QTimer::singleShot(0, form1_.get(), [this] { CreateDesktopWindows(); });
+    return true;
+}
+
+void TextReaderApp::CreateDesktopWindows()
+{
+    if (form1_->Unloaded() || mdiForm1_)
+        return;
+    const QIcon icon = ProgramIcon();
+    // In a debug run the icon is there, but its clicks do nothing.
+    tray_ = std::make_unique<TaskTray>(*form1_, icon, viewer_.RunMode > 9);
+    if (trayWanted_)
+        tray_->AddTrayIcon();
+    MDIForm1::Calls calls{
+        [this] { return MainFrameChildren(); },
+        [this] { form1_->SetTimerEnabled(8, true); },
+        [this] { form1_->Form_Unload(); },
+        [this] { EndProgram(); },
+    };
+    mdiForm1_ = std::make_unique<MDIForm1>(viewer_, effects_, std::move(calls));
+    mdiForm1_->setWindowIcon(icon);
+    mdiForm1_->MDIForm_Load();
+}
+
+std::vector<QWidget*> TextReaderApp::MainFrameChildren()
+{
+    // In this order, each tab going in at the far left: URL macro (Form7), display settings
+    // (Form2), library (Form6), browser (Form3), term search (Form5). A window that does
+    // not exist yet is left out.
+    return {};
 }
 
 void TextReaderApp::LoadHistory() { ::LoadHistory(paths_, history_); }
@@ -42,7 +97,13 @@ void TextReaderApp::SaveHotKeySettings() { ::SaveHotKeySettings(settings_, hotKe
 
 void TextReaderApp::InstallDesktopHooks(Form1& viewer)
 {
-    // The global hotkeys come with their window; the wheel source is here now.
+    hotkeys_ = CreatePlatformHotkeys();
+    // A key arrives inside the platform's event handling: act on it from the event loop,
+    // where the paste question's message box may run.
+    hotkeys_->SetHandler([&viewer](int32_t id) {
+        QTimer::singleShot(0, &viewer, [&viewer, id] { HotKeyWindowProc(viewer, id); });
+    });
+    hotkeyFailures_ = RegisterHotKeys(*hotkeys_, hotKeys_);
     m_CWheel = std::make_unique<clsWheelMouse>();
     StartViewerWheel(*m_CWheel, viewer, commands_->Mouse());
 }
@@ -51,6 +112,26 @@ void TextReaderApp::RemoveDesktopHooks(Form1& /*viewer*/)
 {
     if (m_CWheel)
         m_CWheel->Terminate();
+    UnregisterHotKeys(*hotkeys_);
+}
+
+void TextReaderApp::AddTrayIcon(Form1& viewer)
+{
+    trayWanted_ = true;
+    if (tray_)
+        tray_->AddTrayIcon();
+    // The last desktop service set up before the first page: the status line says once
+    // what the hotkeys cannot do.
+    const QString status = HotKeyStatusMessage(*hotkeys_, hotKeys_, hotkeyFailures_);
+    if (!status.isEmpty())
+        viewer.Page().StatusMessage = status;
+}
+
+void TextReaderApp::RemoveTrayIcon(Form1& /*viewer*/)
+{
+    trayWanted_ = false;
+    if (tray_)
+        tray_->RemoveTrayIcon();
 }
 
 void TextReaderApp::ShowMainFrame()
@@ -59,6 +140,19 @@ void TextReaderApp::ShowMainFrame()
     // exists its designed settings are applied here, once, the first time the frame shows.
     if (!displaySettingsApplied_)
         ApplyDesignedDisplaySettings();
+    if (mdiForm1_)
+        mdiForm1_->show();
+}
+
+void TextReaderApp::HideMainFrame()
+{
+    if (mdiForm1_)
+        mdiForm1_->hide();
+}
+
+bool TextReaderApp::ViewerCanComeBack() const
+{
+    return hotkeys_->Registered(HotKeys::kFirstId) || (tray_ && tray_->InTray());
 }
 
 void TextReaderApp::ApplyDesignedDisplaySettings()
@@ -98,6 +192,14 @@ void TextReaderApp::CommandHost::ToggleBackTouka()
 void TextReaderApp::ViewerUnloaded()
 {
     // The viewer is the program: once it has saved and closed, the program ends.
+    EndProgram();
+}
+
+void TextReaderApp::EndProgram()
+{
+    if (ending_)
+        return;
+    ending_ = true;
     QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
 }
 

@@ -5,7 +5,9 @@
 // into windows of its own (main frame, tray, global hotkeys, dialogs, browser).
 #include <QString>
 #include <memory>
+#include <vector>
 
+#include "core/GlobalHotkeys.h"
 #include "core/ProgramPaths.h"
 #include "core/ui/MessageBoxPrompter.h"
 #include "settings/HotKeyTable.h"
@@ -20,6 +22,10 @@
 class Form1;
 class ViewerCommandsInput;
 class clsWheelMouse;
+class MDIForm1;
+class QWidget;
+class TaskTray;
+class TerminationSignals;
 
 class TextReaderApp : public Form1Hooks {
 public:
@@ -29,6 +35,14 @@ public:
     // Builds the viewer and runs its start-up; false when the program must end now.
     bool Start(const QString& commandLine);
     Form1& Viewer() { return *form1_; }
+    // The system-wide hotkeys (the null backend until the viewer's start-up installs the
+    // platform's), for the hotkey dialog.
+    GlobalHotkeys& Hotkeys() { return *hotkeys_; }
+    // The main frame and the tray icon exist once the first page is on screen.
+    MDIForm1* MainFrame() { return mdiForm1_.get(); }
+    TaskTray* Tray() { return tray_.get(); }
+    // The program has asked its event loop to end.
+    bool Ending() const { return ending_; }
 
     // Form1Hooks
     void LoadHistory() override;
@@ -37,13 +51,20 @@ public:
     void SaveHotKeySettings() override;
     void InstallDesktopHooks(Form1& viewer) override;
     void RemoveDesktopHooks(Form1& viewer) override;
+    void AddTrayIcon(Form1& viewer) override;
+    void RemoveTrayIcon(Form1& viewer) override;
     void ShowMainFrame() override;
+    void HideMainFrame() override;
     void ApplyBackgroundTransparency(Form1& viewer) override;
+    bool ViewerCanComeBack() const override;
     void ViewerUnloaded() override;
     void FirstPageShown() override;
 
 private:
     void ApplyDesignedDisplaySettings();
+    void CreateDesktopWindows();
+    std::vector<QWidget*> MainFrameChildren();
+    void EndProgram();
 
     ProgramPaths paths_;
     IniStore settings_;
@@ -65,4 +86,13 @@ private:
     std::unique_ptr<ViewerCommandsInput> commands_;
     std::unique_ptr<clsWheelMouse> m_CWheel; // the wheel source, outside a debug run
     bool displaySettingsApplied_ = false;
+    // Desktop integration: hotkeys from the viewer's start-up on; frame and tray made
+    // after the first page (the icon shown if the viewer asked for it meanwhile).
+    std::unique_ptr<GlobalHotkeys> hotkeys_;
+    std::vector<int> hotkeyFailures_;
+    std::unique_ptr<MDIForm1> mdiForm1_;
+    std::unique_ptr<TaskTray> tray_;
+    std::unique_ptr<TerminationSignals> signals_;
+    bool trayWanted_ = false;
+    bool ending_ = false;
 };
