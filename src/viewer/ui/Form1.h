@@ -62,6 +62,8 @@ public:
     // Saves the document, history and settings and closes the window (once).
     void Form_Unload();
     bool FirstRun() const { return firstRun_; }
+    // A later start asked for the viewer: shown (with the fade) if hidden, and raised.
+    void BringBack();
     bool Unloaded() const { return unloaded_; }
 
     // --- display modes and timers
