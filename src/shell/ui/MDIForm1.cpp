@@ -15,6 +15,8 @@ MDIForm1::MDIForm1(ViewerState& state, WindowEffects& effects, Calls calls, QWid
       tabStrip_(new QTabBar(this)), area_(new QMdiArea(this))
 {
     setWindowTitle(Caption());
+    // Shown and minimized behind the viewer at start-up: the keys stay with the viewer.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
