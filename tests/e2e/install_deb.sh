@@ -18,7 +18,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 (cd "$BUILD" && cpack -G DEB -B "$DIR/pkg" >"$DIR/cpack.log" 2>&1) || { cat "$DIR/cpack.log"; fail "cpack"; }
 DEB=$(ls "$DIR"/pkg/textreader_*.deb) || fail "no package made"
 DEPENDS=$(dpkg-deb -f "$DEB" Depends)
-for lib in libqt6widgets6 libqt6network6 libxcb1 libicu; do
+for lib in libqt6widgets6 libxcb1 libicu qt6-qpa-plugins; do
   grep -q "$lib" <<<"$DEPENDS" || fail "Depends lacks $lib: $DEPENDS"
 done
 

@@ -5,15 +5,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include "core/ProgramPaths.h"
 
 namespace {
-
-constexpr char kShowRequest[] = "show\n";
 
 // A run that crashed between creating the lock file and writing its owner into it leaves a
 // file nobody can be shown to hold. A young one may belong to a start under way right now.
@@ -43,12 +44,24 @@ QString FolderKey(const QString& dataFolder)
     return QStringLiteral("textreader-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
 }
 
+// The socket's address; false when the path does not fit.
+bool SocketAddress(const QString& path, sockaddr_un& address)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (size_t(bytes.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, bytes.constData(), size_t(bytes.size()));
+    return true;
+}
+
 } // namespace
 
 SingleInstanceLock::SingleInstanceLock(const QString& dataFolder)
     : path_(ProgramPaths::join(dataFolder, fileName())),
       fallbackPath_(QDir::temp().filePath(FolderKey(dataFolder) + QStringLiteral(".lock"))),
-      serverName_(FolderKey(dataFolder))
+      socketPath_(QDir::temp().filePath(FolderKey(dataFolder) + QStringLiteral(".sock")))
 {
 }
 
@@ -85,7 +98,7 @@ SingleInstanceLock::Result SingleInstanceLock::tryAcquireAt(const QString& path)
 
 void SingleInstanceLock::release()
 {
-    server_.reset();
+    stopListening();
     if (lock_ && lock_->isLocked())
         lock_->unlock();
 }
@@ -94,32 +107,54 @@ bool SingleInstanceLock::held() const { return lock_ && lock_->isLocked(); }
 
 bool SingleInstanceLock::listenForShowRequests(std::function<void()> show)
 {
-    if (!held())
+    sockaddr_un address;
+    if (!held() || serverFd_ >= 0 || !SocketAddress(socketPath_, address))
         return false;
-    // We hold the lock, so a socket of this name is a leftover of a crashed run.
-    QLocalServer::removeServer(serverName_);
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer* server = server_.get();
-    QObject::connect(server, &QLocalServer::newConnection, server, [server, show] {
-        while (QLocalSocket* client = server->nextPendingConnection()) {
-            QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            QObject::connect(client, &QLocalSocket::readyRead, client, [client, show] {
-                if (client->readAll().contains(kShowRequest))
-                    show();
-            });
+    serverFd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (serverFd_ < 0)
+        return false;
+    // We hold the lock, so a socket file of this name is a leftover of a crashed run.
+    ::unlink(address.sun_path);
+    if (::bind(serverFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(serverFd_, 4) != 0) {
+        stopListening();
+        return false;
+    }
+    show_ = std::move(show);
+    server_ = std::make_unique<QSocketNotifier>(serverFd_, QSocketNotifier::Read);
+    QObject::connect(server_.get(), &QSocketNotifier::activated, server_.get(), [this] {
+        bool asked = false;
+        for (int client; (client = ::accept4(serverFd_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+            ::close(client);
+            asked = true;
         }
+        if (asked && show_)
+            show_();
     });
-    return server_->listen(serverName_);
+    return true;
 }
 
-bool SingleInstanceLock::askHolderToShow(int timeoutMs) const
+void SingleInstanceLock::stopListening()
 {
-    // No answer is awaited: the holder may be this very thread (tests) or busy fading.
-    QLocalSocket socket;
-    socket.connectToServer(serverName_);
-    if (!socket.waitForConnected(timeoutMs))
+    server_.reset();
+    if (serverFd_ < 0)
+        return;
+    ::close(serverFd_);
+    serverFd_ = -1;
+    ::unlink(QFile::encodeName(socketPath_).constData());
+}
+
+bool SingleInstanceLock::askHolderToShow() const
+{
+    // The connection itself is the request; no answer is awaited (the holder may be this
+    // very thread in tests, or busy fading).
+    sockaddr_un address;
+    if (!SocketAddress(socketPath_, address))
         return false;
-    socket.write(kShowRequest);
-    return socket.waitForBytesWritten(timeoutMs);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool reached = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return reached;
 }

@@ -6,14 +6,15 @@
 // where the lock file belongs) the lock is taken in the temporary folder instead, under a
 // name made from the data folder's path: two readers of one folder never run at once.
 //
-// Beside the lock, the running reader listens on a local socket of the same name: a second
-// start asks it to show its viewer (which may be hidden with no other way back).
+// Beside the lock, the running reader listens on a local socket named like it: a second
+// start connects, which asks it to show its viewer (hidden, it may have no other way back).
+// A plain Unix socket: the network library would cost every start its loading time.
 #include <QLockFile>
 #include <QString>
 #include <functional>
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 class SingleInstanceLock {
 public:
@@ -37,17 +38,20 @@ public:
 
     // Holder: calls show whenever a later start asks. False when the socket cannot be made.
     bool listenForShowRequests(std::function<void()> show);
-    // Second start: asks the holder to show its viewer; true when the request was sent.
-    bool askHolderToShow(int timeoutMs = 2000) const;
+    // Second start: asks the holder to show its viewer; true when the holder was reached.
+    bool askHolderToShow() const;
 
     static QString fileName();
 
 private:
     Result tryAcquireAt(const QString& path);
+    void stopListening();
 
     QString path_;
     QString fallbackPath_;
-    QString serverName_;
+    QString socketPath_;
     std::unique_ptr<QLockFile> lock_;
-    std::unique_ptr<QLocalServer> server_;
+    int serverFd_ = -1;
+    std::unique_ptr<QSocketNotifier> server_;
+    std::function<void()> show_;
 };
