@@ -12,7 +12,6 @@
 #include "shell/ui/GlobalHotkeysBackend.h"
 #include "shell/ui/HotKeyWindowProc.h"
 #include "shell/ui/MDIForm1.h"
-#include "shell/ui/NullGlobalHotkeys.h"
 #include "shell/ui/ProgramIcon.h"
 #include "shell/ui/TaskTray.h"
 #include "shell/ui/TerminationSignals.h"
@@ -22,8 +21,13 @@
 #include "viewer/ui/ViewerCommandsForm1.h"
 
 TextReaderApp::TextReaderApp(ProgramPaths paths)
-    : paths_(paths), settings_(paths), hotkeys_(std::make_unique<NullGlobalHotkeys>())
+    : paths_(paths), settings_(paths), hotkeys_(CreatePlatformHotkeys())
 {
+    // A key arrives inside the platform's event handling: act on it from the event loop,
+    // where the paste question's message box may run.
+    hotkeys_->SetHandler([this](int32_t id) {
+        QTimer::singleShot(0, form1_.get(), [this, id] { HotKeyWindowProc(*form1_, id); });
+    });
 }
 
 TextReaderApp::~TextReaderApp()
@@ -63,6 +67,8 @@ void TextReaderApp::CreateDesktopWindows()
 {
     if (form1_->Unloaded() || mdiForm1_)
         return;
+    if (desktopHooks_)
+        RegisterDesktopHotkeys();
     const QIcon icon = ProgramIcon();
     // In a debug run the icon is there, but its clicks do nothing.
     tray_ = std::make_unique<TaskTray>(*form1_, icon, viewer_.RunMode > 9);
@@ -97,15 +103,25 @@ void TextReaderApp::SaveHotKeySettings() { ::SaveHotKeySettings(settings_, hotKe
 
 void TextReaderApp::InstallDesktopHooks(Form1& viewer)
 {
-    hotkeys_ = CreatePlatformHotkeys();
-    // A key arrives inside the platform's event handling: act on it from the event loop,
-    // where the paste question's message box may run.
-    hotkeys_->SetHandler([&viewer](int32_t id) {
-        QTimer::singleShot(0, &viewer, [&viewer, id] { HotKeyWindowProc(viewer, id); });
-    });
-    hotkeyFailures_ = RegisterHotKeys(*hotkeys_, hotKeys_);
+    // The hotkeys are registered once the first page is on screen: on a busy X server the
+    // grabs' round trips would hold it up.
+    desktopHooks_ = true;
     m_CWheel = std::make_unique<clsWheelMouse>();
     StartViewerWheel(*m_CWheel, viewer, commands_->Mouse());
+}
+
+void TextReaderApp::RegisterDesktopHotkeys()
+{
+    const std::vector<int> failed = RegisterHotKeys(*hotkeys_, hotKeys_);
+    // The status line says it at its next refresh (each second).
+    AnnounceHotkeys(hotkeys_->Available(), failed);
+}
+
+void TextReaderApp::AnnounceHotkeys(bool hotkeysOn, const std::vector<int>& failedSlots)
+{
+    const QString status = HotKeyStatusMessage(hotkeysOn, hotKeys_, failedSlots);
+    if (!status.isEmpty())
+        form1_->Page().StatusMessage = status;
 }
 
 void TextReaderApp::RemoveDesktopHooks(Form1& /*viewer*/)
@@ -115,16 +131,15 @@ void TextReaderApp::RemoveDesktopHooks(Form1& /*viewer*/)
     UnregisterHotKeys(*hotkeys_);
 }
 
-void TextReaderApp::AddTrayIcon(Form1& viewer)
+void TextReaderApp::AddTrayIcon(Form1& /*viewer*/)
 {
     trayWanted_ = true;
     if (tray_)
         tray_->AddTrayIcon();
-    // The last desktop service set up before the first page: the status line says once
-    // what the hotkeys cannot do.
-    const QString status = HotKeyStatusMessage(*hotkeys_, hotKeys_, hotkeyFailures_);
-    if (!status.isEmpty())
-        viewer.Page().StatusMessage = status;
+    // The last desktop service set up before the first page: in a debug run (no hotkeys)
+    // the first page's status line says so.
+    if (!desktopHooks_)
+        AnnounceHotkeys(false, {});
 }
 
 void TextReaderApp::RemoveTrayIcon(Form1& /*viewer*/)

@@ -35,8 +35,8 @@ public:
     // Builds the viewer and runs its start-up; false when the program must end now.
     bool Start(const QString& commandLine);
     Form1& Viewer() { return *form1_; }
-    // The system-wide hotkeys (the null backend until the viewer's start-up installs the
-    // platform's), for the hotkey dialog.
+    // The system-wide hotkeys of this platform, for the hotkey dialog. Outside a debug run
+    // the 17 slots are registered once the first page is on screen.
     GlobalHotkeys& Hotkeys() { return *hotkeys_; }
     // The main frame and the tray icon exist once the first page is on screen.
     MDIForm1* MainFrame() { return mdiForm1_.get(); }
@@ -63,6 +63,8 @@ public:
 private:
     void ApplyDesignedDisplaySettings();
     void CreateDesktopWindows();
+    void RegisterDesktopHotkeys();
+    void AnnounceHotkeys(bool hotkeysOn, const std::vector<int>& failedSlots);
     std::vector<QWidget*> MainFrameChildren();
     void EndProgram();
 
@@ -86,10 +88,10 @@ private:
     std::unique_ptr<ViewerCommandsInput> commands_;
     std::unique_ptr<clsWheelMouse> m_CWheel; // the wheel source, outside a debug run
     bool displaySettingsApplied_ = false;
-    // Desktop integration: hotkeys from the viewer's start-up on; frame and tray made
-    // after the first page (the icon shown if the viewer asked for it meanwhile).
+    // Desktop integration, set up after the first page: hotkeys, frame and tray (the icon
+    // shown if the viewer asked for it meanwhile).
     std::unique_ptr<GlobalHotkeys> hotkeys_;
-    std::vector<int> hotkeyFailures_;
+    bool desktopHooks_ = false; // not a debug run: hotkeys and wheel source
     std::unique_ptr<MDIForm1> mdiForm1_;
     std::unique_ptr<TaskTray> tray_;
     std::unique_ptr<TerminationSignals> signals_;

@@ -20,10 +20,9 @@ void UnregisterHotKeys(GlobalHotkeys& hotkeys)
         hotkeys.Unregister(HotKeys::kFirstId + s);
 }
 
-QString HotKeyStatusMessage(const GlobalHotkeys& hotkeys, const HotKeys& keys,
-                            const std::vector<int>& failedSlots)
+QString HotKeyStatusMessage(bool hotkeysOn, const HotKeys& keys, const std::vector<int>& failedSlots)
 {
-    if (!hotkeys.Available())
+    if (!hotkeysOn)
         return QStringLiteral("ホットキーは使えません");
     if (failedSlots.empty())
         return QString();

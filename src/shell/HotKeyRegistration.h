@@ -12,6 +12,6 @@
 std::vector<int> RegisterHotKeys(GlobalHotkeys& hotkeys, const HotKeys& keys);
 void UnregisterHotKeys(GlobalHotkeys& hotkeys);
 
-// What the status line says once at start-up about the hotkeys; empty when all is well.
-QString HotKeyStatusMessage(const GlobalHotkeys& hotkeys, const HotKeys& keys,
-                            const std::vector<int>& failedSlots);
+// What the status line says once at start-up about the hotkeys: that they are off (a debug
+// run, no backend here) or which slots failed; empty when all is well.
+QString HotKeyStatusMessage(bool hotkeysOn, const HotKeys& keys, const std::vector<int>& failedSlots);

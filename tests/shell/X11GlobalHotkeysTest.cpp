@@ -37,8 +37,8 @@ struct OtherClient {
     }
     void ungrab(uint16_t mods)
     {
-        xcb_ungrab_key(c, down, root, mods);
-        xcb_flush(c);
+        // Checked, so that the server has let go before the test goes on.
+        std::free(xcb_request_check(c, xcb_ungrab_key_checked(c, down, root, mods)));
     }
     xcb_connection_t* c;
     xcb_window_t root = 0;

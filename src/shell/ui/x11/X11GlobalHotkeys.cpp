@@ -44,8 +44,6 @@ X11GlobalHotkeys::X11GlobalHotkeys() : symbols_(nullptr, xcb_key_symbols_free)
     connection_ = c;
     root_ = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     symbols_.reset(xcb_key_symbols_alloc(c));
-    numLock_ = ModifierOfKeysym(kNumLockKeysym);
-    scrollLock_ = ModifierOfKeysym(kScrollLockKeysym);
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
@@ -139,7 +137,8 @@ void X11GlobalHotkeys::UngrabAllVariants(const Grab& grab)
 {
     for (uint16_t lock : LockVariants())
         xcb_ungrab_key(connection_, grab.keycode, root_, uint16_t(grab.modifiers | lock));
-    xcb_flush(connection_); // let go now, not at the next request
+    // Let go now: a round trip, so that another program may take the key at once.
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
 }
 
 bool X11GlobalHotkeys::Register(int32_t id, int32_t modifiers, int32_t virtualKey)
@@ -148,6 +147,12 @@ bool X11GlobalHotkeys::Register(int32_t id, int32_t modifiers, int32_t virtualKe
     Grab grab;
     if (!connection_ || !FindGrab(modifiers, virtualKey, grab))
         return false;
+    if (!locksKnown_) {
+        // Asked of the server at the first registration, not when the program starts.
+        numLock_ = ModifierOfKeysym(kNumLockKeysym);
+        scrollLock_ = ModifierOfKeysym(kScrollLockKeysym);
+        locksKnown_ = true;
+    }
     // Two ids on one combination would grab it twice; the second is refused as X would.
     for (const auto& [other, g] : grabs_)
         if (g.keycode == grab.keycode && g.modifiers == grab.modifiers)

@@ -44,5 +44,6 @@ private:
     std::unique_ptr<_XCBKeySymbols, void (*)(_XCBKeySymbols*)> symbols_;
     uint16_t numLock_ = 0;
     uint16_t scrollLock_ = 0;
+    bool locksKnown_ = false;
     std::map<int32_t, Grab> grabs_; // by id
 };
