@@ -49,7 +49,6 @@ bool TextReaderApp::Start(const QString& commandLine)
                                                    prompter_, effects_, *this});
     commands_ = std::make_unique<ViewerCommandsInput>(*form1_, commandHost_);
     form1_->SetInput(commands_.get());
-    form1_->setWindowIcon(ProgramIcon());
     if (!form1_->Form_Load(commandLine))
         return false;
     // Every way out runs the viewer's unload, which saves everything: a termination
@@ -70,6 +69,7 @@ void TextReaderApp::CreateDesktopWindows()
     if (desktopHooks_)
         RegisterDesktopHotkeys();
     const QIcon icon = ProgramIcon();
+    form1_->setWindowIcon(icon);
     // In a debug run the icon is there, but its clicks do nothing.
     tray_ = std::make_unique<TaskTray>(*form1_, icon, viewer_.RunMode > 9);
     if (trayWanted_)
