@@ -156,7 +156,7 @@ void TextReaderApp::ShowMainFrame()
     if (!displaySettingsApplied_)
         ApplyDesignedDisplaySettings();
     if (mdiForm1_)
-        mdiForm1_->show();
+        mdiForm1_->ShowBehind();
 }
 
 void TextReaderApp::HideMainFrame()

@@ -68,7 +68,14 @@ void MDIForm1::Timer1_Timer()
     if (calls_.children)
         for (QWidget* child : calls_.children())
             AddChild(child);
-    showMinimized();
+    setWindowState(windowState() | Qt::WindowMinimized);
+    ShowBehind();
+}
+
+void MDIForm1::ShowBehind()
+{
+    show();
+    lower();
 }
 
 QMdiSubWindow* MDIForm1::SubWindowOf(QWidget* child) const

@@ -33,6 +33,9 @@ public:
     static constexpr int kOpacity = 217; // 85 % of 255
 
     void MDIForm_Load();
+    // Shows the frame below the other windows: where no window manager can minimize it (a
+    // bare X server) it must not cover the viewer.
+    void ShowBehind();
     // Shows a child window in the frame and activates it: a caption without a tab gets one
     // at the far left; a caption already tabbed adds none.
     void AddChild(QWidget* child);
