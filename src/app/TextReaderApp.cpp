@@ -20,6 +20,12 @@
 #include "viewer/ui/Form1.h"
 #include "viewer/ui/ViewerCommandsForm1.h"
 
+namespace {
+
+constexpr int kDesktopWindowsLatestMs = 1000;
+
+} // namespace
+
 TextReaderApp::TextReaderApp(ProgramPaths paths)
     : paths_(paths), settings_(paths), hotkeys_(CreatePlatformHotkeys())
 {
@@ -57,8 +63,9 @@ bool TextReaderApp::Start(const QString& commandLine)
     auto* app = qGuiApp;
     QObject::connect(app, &QGuiApplication::commitDataRequest, form1_.get(), [this] { form1_->Form_Unload(); });
     QObject::connect(app, &QCoreApplication::aboutToQuit, form1_.get(), [this] { form1_->Form_Unload(); });
-    // The frame and the tray icon do not hold up the first page.
-    QTimer::singleShot(0, form1_.get(), [this] { CreateDesktopWindows(); });
+    // The hotkeys, the frame and the tray icon do not hold up the first page: they come
+    // once it has been painted (or after a while, should it not be painted at all).
+    QTimer::singleShot(kDesktopWindowsLatestMs, form1_.get(), [this] { CreateDesktopWindows(); });
     return true;
 }
 
@@ -220,6 +227,7 @@ void TextReaderApp::EndProgram()
 
 void TextReaderApp::FirstPageShown()
 {
+    QTimer::singleShot(0, form1_.get(), [this] { CreateDesktopWindows(); });
     if (!startupprobe::Enabled())
         return;
     startupprobe::Report();

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QTest>
 #include <QTimer>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -27,8 +28,8 @@ protected:
     {
         QFile::copy(QStringLiteral(TR_SOURCE_DIR "/data/Howto.txt"), paths.programFile(QStringLiteral("Howto.txt")));
         ASSERT_TRUE(app.Start(QString()));
-        QCoreApplication::processEvents(); // the frame and the tray come after the first page
-        ASSERT_NE(app.MainFrame(), nullptr);
+        // The frame and the tray come after the first page.
+        QTRY_VERIFY_WITH_TIMEOUT(app.MainFrame() != nullptr, 5000);
         ASSERT_NE(app.Tray(), nullptr);
         for (const QString& name : kSavedFiles)
             QFile::remove(paths.dataFile(name));
