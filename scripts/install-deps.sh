@@ -4,14 +4,14 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config dpkg-dev
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-webengine-dev
   libxcb1-dev libxcb-keysyms1-dev
   libicu-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-apps imagemagick
+  xvfb xauth xdotool x11-apps x11-utils imagemagick trayer
 )
 
 missing=()

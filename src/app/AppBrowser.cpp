@@ -33,14 +33,6 @@ Form3& AppBrowser::Window()
     return *form3_;
 }
 
-void AppBrowser::Show()
-{
-    Form3& w = Window();
-    w.show();
-    w.raise();
-    w.activateWindow();
-}
-
 bool AppBrowser::CanGoBack() const { return shared_.history.occupied(PageHistory::kCurrent + 1); }
 
 bool AppBrowser::CanGoForward() const { return shared_.history.occupied(PageHistory::kCurrent - 1); }

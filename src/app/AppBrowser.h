@@ -27,7 +27,6 @@ public:
 
     // The window, made (hidden) at the first call.
     Form3& Window();
-    void Show();
     bool CanGoBack() const;
     bool CanGoForward() const;
 

@@ -5,8 +5,9 @@
 // into windows of its own (main frame, tray, global hotkeys, dialogs, browser).
 #include <QString>
 #include <memory>
+#include <vector>
 
-#include "UnwiredGlobalHotkeys.h"
+#include "core/GlobalHotkeys.h"
 #include "core/ProgramPaths.h"
 #include "core/ui/MessageBoxPrompter.h"
 #include "settings/HotKeyTable.h"
@@ -29,6 +30,10 @@ class Form2;
 class Form4;
 class ViewerCommandsInput;
 class clsWheelMouse;
+class MDIForm1;
+class QWidget;
+class TaskTray;
+class TerminationSignals;
 
 class TextReaderApp : public Form1Hooks {
 public:
@@ -47,6 +52,14 @@ public:
     Form4& Form4Dialog();
     // The unload's write of Setting.ini: ok, or the reason it failed (the old file is whole).
     const IniSaveResult& UnloadSettingsSave() const { return unloadSettingsSave_; }
+    // The system-wide hotkeys of this platform, for the hotkey dialog. Outside a debug run
+    // the 17 slots are registered once the first page is on screen.
+    GlobalHotkeys& Hotkeys() { return *hotkeys_; }
+    // The main frame and the tray icon exist once the first page is on screen.
+    MDIForm1* MainFrame() { return mdiForm1_.get(); }
+    TaskTray* Tray() { return tray_.get(); }
+    // The program has asked its event loop to end.
+    bool Ending() const { return ending_; }
 
     // Form1Hooks
     void LoadHistory() override;
@@ -59,8 +72,12 @@ public:
     void SettingsSaved(const IniSaveResult& result) override;
     void InstallDesktopHooks(Form1& viewer) override;
     void RemoveDesktopHooks(Form1& viewer) override;
+    void AddTrayIcon(Form1& viewer) override;
+    void RemoveTrayIcon(Form1& viewer) override;
     void ShowMainFrame() override;
+    void HideMainFrame() override;
     void ApplyBackgroundTransparency(Form1& viewer) override;
+    bool ViewerCanComeBack() const override;
     void ViewerUnloaded() override;
     void FirstPageShown() override;
     bool BrowserCanGoBack() const override;
@@ -75,6 +92,13 @@ public:
 
 private:
     Form2& LoadedForm2();
+    void CreateDesktopWindows();
+    void RegisterDesktopHotkeys();
+    void AnnounceHotkeys(bool hotkeysOn, const std::vector<int>& failedSlots);
+    std::vector<QWidget*> MainFrameChildren();
+    void EndProgram(int code);
+    // Shows a secondary window: as a tab of the main frame once it exists, else on its own.
+    void ShowChild(QWidget& child);
 
     ProgramPaths paths_;
     IniStore settings_;
@@ -103,16 +127,14 @@ private:
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ViewerCommandsInput> commands_;
     std::unique_ptr<clsWheelMouse> m_CWheel; // the wheel source, outside a debug run
-    // The macro fetches its pages through the browser window.
-    std::unique_ptr<MacroPageSource> macroPages_;
-    std::unique_ptr<Form5> form5_;
-    std::unique_ptr<Form6> form6_;
-    std::unique_ptr<Form7> form7_;
-    // Replaced by the desktop's hotkeys once they are wired in here.
-    UnwiredGlobalHotkeys globalHotkeys_;
-    std::unique_ptr<Form1Display> display_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<Form4> form4_;
-    IniSaveResult unloadSettingsSave_;
-    std::unique_ptr<AppBrowser> browser_;
+    bool displaySettingsApplied_ = false;
+    // Desktop integration, set up after the first page: hotkeys, frame and tray (the icon
+    // shown if the viewer asked for it meanwhile).
+    std::unique_ptr<GlobalHotkeys> hotkeys_;
+    bool desktopHooks_ = false; // not a debug run: hotkeys and wheel source
+    std::unique_ptr<MDIForm1> mdiForm1_;
+    std::unique_ptr<TaskTray> tray_;
+    std::unique_ptr<TerminationSignals> signals_;
+    bool trayWanted_ = false;
+    bool ending_ = false;
 };

@@ -11,6 +11,8 @@ int main(int argc, char** argv)
     // graphics context only when this is set before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // Names the user's data folder (used when the program's own folder is not writable).
+    QApplication::setApplicationName(QStringLiteral("textreader"));
     // The viewer hides itself (idle time, hotkey) and comes back; the program ends only
     // through the viewer's unload.
     QApplication::setQuitOnLastWindowClosed(false);

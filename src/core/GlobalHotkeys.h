@@ -21,6 +21,8 @@ public:
     // here, or a combination that another program holds. The caller tells the user.
     virtual bool Register(int32_t id, int32_t modifiers, int32_t virtualKey) = 0;
     virtual void Unregister(int32_t id) = 0;
+    // True while id is registered (and so can arrive).
+    virtual bool Registered(int32_t /*id*/) const { return false; }
 
     // Called with the id of a registered combination each time it is pressed.
     void SetHandler(std::function<void(int32_t id)> handler) { handler_ = std::move(handler); }

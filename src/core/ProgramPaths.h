@@ -1,13 +1,16 @@
 #pragma once
 // Where the reader's files live: the executable's folder (Howto.txt, KeyMap.tbl) and the
-// data folder Save/ below it (every file the reader writes). A separator is put between
-// folder and name only when the folder does not already end in one.
+// data folder Save/ (every file the reader writes), below the executable's folder or, for
+// an installed program whose folder the user cannot write, in the user's data folder. A
+// separator is put between folder and name only when the folder does not already end in one.
 #include <QString>
 
 class ProgramPaths {
 public:
     explicit ProgramPaths(QString programFolder);
-    // The folder of the running executable.
+    ProgramPaths(QString programFolder, QString dataFolder);
+    // The folder of the running executable, with Save/ beside it when that folder is
+    // writable, else Save/ in the user's data folder (QStandardPaths::AppDataLocation).
     static ProgramPaths ofRunningProgram();
 
     const QString& programFolder() const { return programFolder_; }
@@ -19,4 +22,5 @@ public:
 
 private:
     QString programFolder_;
+    QString dataFolder_;
 };

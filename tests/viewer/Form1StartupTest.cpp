@@ -2,8 +2,10 @@
 // instance and left-over locks, the debug switch, the close order and the minimum size.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "Form1Fixture.h"
@@ -67,6 +69,13 @@ TEST(Form1Startup, SecondInstanceIsRefusedWithoutTouchingAnyFile)
         EXPECT_EQ(second.prompter.titles, QStringList{QStringLiteral("テキストリーダ")});
         EXPECT_FALSE(second.form->isVisible());
     } // the refused run's close writes nothing either
+    // The running viewer, hidden with nothing to bring it back, was asked to show itself.
+    first.form->hide();
+    {
+        ViewerRun third(program.paths());
+        EXPECT_FALSE(third.load());
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(first.form->isVisible(), 5000);
     EXPECT_FALSE(QFile::exists(program.paths().dataFile(QStringLiteral("Setting.ini"))));
     EXPECT_EQ(program.folder.read(program.paths().dataFile(QStringLiteral("clip.txt"))), QByteArray("first"));
 }
@@ -97,6 +106,23 @@ TEST(Form1Startup, LocksLeftByCrashedRunsDoNotBlockTheNextStart)
     ViewerRun run(program.paths());
     EXPECT_TRUE(run.load());
     EXPECT_TRUE(run.prompter.texts.isEmpty());
+}
+
+TEST(Form1Startup, OneReaderOnlyWhenSaveIsAFileOrAFolderSitsWhereTheLockBelongs)
+{
+    ProgramFolder blockedLock;
+    QDir().mkpath(blockedLock.paths().dataFile(SingleInstanceLock::fileName()));
+    ProgramFolder saveIsAFile;
+    saveIsAFile.folder.write(saveIsAFile.paths().programFile(QStringLiteral("Save")), "not a folder");
+    for (ProgramFolder* program : {&blockedLock, &saveIsAFile}) {
+        ViewerRun first(program->paths());
+        ASSERT_TRUE(first.load()); // not blocked forever
+        ViewerRun second(program->paths());
+        EXPECT_FALSE(second.load());
+        EXPECT_EQ(second.prompter.texts, QStringList{QStringLiteral("既に起動されています。")});
+    }
+    // The folder is the user's: left as it was.
+    EXPECT_TRUE(QFileInfo(blockedLock.paths().dataFile(SingleInstanceLock::fileName())).isDir());
 }
 
 TEST(Form1Startup, OnlyTheExactDebugSwitchSelectsTheDebugRun)

@@ -63,6 +63,8 @@ public:
     // Saves the document, history and settings and closes the window (once).
     void Form_Unload();
     bool FirstRun() const { return firstRun_; }
+    // A later start asked for the viewer: shown (with the fade) if hidden, and raised.
+    void BringBack();
     bool Unloaded() const { return unloaded_; }
     // A stored file that could not be read or written: on the status line while the viewer
     // runs; during the unload it joins the exit report, shown once in a message box before

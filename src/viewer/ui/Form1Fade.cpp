@@ -61,7 +61,8 @@ void Form1::Timer6_Timer()
         viewer_.IdleTimer[0] += 1;
     viewer_.TickIntervalMs = 20;
     const int32_t closeTime = viewer_.IdleTimer[1];
-    if (viewer_.IdleTimer[0] >= closeTime && closeTime > 0 && isVisible())
+    if (viewer_.IdleTimer[0] >= closeTime && closeTime > 0 && isVisible() &&
+        shared_.hooks.ViewerCanComeBack())
         FormHihyouji();
     if (viewer_.RunMode > 9)
         line_print();

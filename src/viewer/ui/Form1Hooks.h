@@ -47,6 +47,10 @@ public:
     virtual void BrowserReload() {}
     virtual void BrowserCache() {}
 
+    // Something outside the viewer can show it again once hidden (the tray icon in a tray,
+    // the hide/show hotkey). Without, the idle time does not hide it.
+    virtual bool ViewerCanComeBack() const { return true; }
+
     // The viewer has unloaded: time for the program to end.
     virtual void ViewerUnloaded() {}
     // The first page of the run is on screen (start-up measurements).

@@ -44,9 +44,12 @@ bool Form1::Form_Load(const QString& commandLine)
         return true;
     viewer_.TickIntervalMs = 0;
     if (lock_->tryAcquire() == SingleInstanceLock::Result::HeldElsewhere) {
+        // The running viewer may be hidden with no hotkey or tray to bring it back.
+        lock_->askHolderToShow();
         shared_.prompter.inform(QStringLiteral("既に起動されています。"), Caption());
         return false;
     }
+    lock_->listenForShowRequests([this] { BringBack(); });
     loaded_ = true;
     viewer_.RunMode = commandLine == kDebugSwitch ? 0 : 11;
     viewer_.Canvas = &surface_;
@@ -66,6 +69,16 @@ bool Form1::Form_Load(const QString& commandLine)
     QCoreApplication::processEvents();
     StartupFinish();
     return true;
+}
+
+void Form1::BringBack()
+{
+    if (unloaded_ || viewer_.QuitState > 0)
+        return;
+    if (!isVisible())
+        FormHihyouji();
+    raise();
+    activateWindow();
 }
 
 void Form1::StartupReadDataFolder()
