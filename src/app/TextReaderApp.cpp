@@ -206,15 +206,14 @@ void TextReaderApp::ShowMainFrame()
 
 void TextReaderApp::ShowChild(QWidget& child)
 {
-    QWidget* window = &child;
     if (mdiForm1_) {
+        mdiForm1_->ShowInFront();
         mdiForm1_->AddChild(&child); // its tab comes forward
-        mdiForm1_->setWindowState(mdiForm1_->windowState() & ~Qt::WindowMinimized);
-        window = mdiForm1_.get();
+        return;
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    child.show();
+    child.raise();
+    child.activateWindow();
 }
 
 void TextReaderApp::HideMainFrame()

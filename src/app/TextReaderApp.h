@@ -127,7 +127,16 @@ private:
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ViewerCommandsInput> commands_;
     std::unique_ptr<clsWheelMouse> m_CWheel; // the wheel source, outside a debug run
-    bool displaySettingsApplied_ = false;
+    // The macro fetches its pages through the browser window.
+    std::unique_ptr<MacroPageSource> macroPages_;
+    std::unique_ptr<Form5> form5_;
+    std::unique_ptr<Form6> form6_;
+    std::unique_ptr<Form7> form7_;
+    std::unique_ptr<Form1Display> display_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form4> form4_;
+    IniSaveResult unloadSettingsSave_;
+    std::unique_ptr<AppBrowser> browser_;
     // Desktop integration, set up after the first page: hotkeys, frame and tray (the icon
     // shown if the viewer asked for it meanwhile).
     std::unique_ptr<GlobalHotkeys> hotkeys_;

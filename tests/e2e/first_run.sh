@@ -20,9 +20,14 @@ WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^テキストリー
   || fail "the viewer window did not appear"
 [ -d "$DIR/Save" ] || fail "first run made no Save/ folder"
 
-# Something other than the background is on the page.
-import -window "$WID" "$DIR/shot.png"
-COLOURS=$(convert "$DIR/shot.png" -format '%k' info:)
+# Something other than the background is on the page once typing has begun.
+COLOURS=1
+for _ in $(seq 1 25); do
+  import -window "$WID" "$DIR/shot.png"
+  COLOURS=$(convert "$DIR/shot.png" -format '%k' info:)
+  [ "$COLOURS" -gt 1 ] && break
+  sleep 0.2
+done
 [ "$COLOURS" -gt 1 ] || fail "the viewer shows an empty page"
 
 xdotool windowfocus --sync "$WID" 2>/dev/null || true

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
@@ -74,8 +76,34 @@ void MDIForm1::Timer1_Timer()
 
 void MDIForm1::ShowBehind()
 {
+    // Qt's sub-windows ask for their frame to be activated as they are shown; a frame shown
+    // behind gives that activation straight back to the window that had the keys.
+    giveBackTo_ = QGuiApplication::focusWindow();
+    if (giveBackTo_ == windowHandle())
+        giveBackTo_ = nullptr;
+    behind_ = true;
     show();
     lower();
+    QTimer::singleShot(kGiveBackMs, this, [this] { behind_ = false; });
+}
+
+void MDIForm1::ShowInFront()
+{
+    behind_ = false;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void MDIForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !behind_ || !isActiveWindow())
+        return;
+    behind_ = false;
+    if (giveBackTo_)
+        giveBackTo_->requestActivate();
 }
 
 QMdiSubWindow* MDIForm1::SubWindowOf(QWidget* child) const
@@ -112,7 +140,13 @@ void MDIForm1::MDIForm_Activate()
         tabStrip_->insertTab(0, caption);
         ChildForms.push_back(active);
     }
-    active->showMaximized();
+    // Maximized, but without asking for the frame to be activated while it is not: at
+    // start-up the frame fills itself behind the viewer and must not take its keys.
+    Qt::WindowStates state = (active->windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized;
+    if (!isActiveWindow())
+        state &= ~Qt::WindowActive;
+    active->setWindowState(state);
+    active->show();
 }
 
 void MDIForm1::TabC()

@@ -12,6 +12,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QTabBar;
+class QWindow;
 class WindowEffects;
 struct ViewerState;
 
@@ -36,6 +37,8 @@ public:
     // Shows the frame below the other windows: where no window manager can minimize it (a
     // bare X server) it must not cover the viewer.
     void ShowBehind();
+    // Shows the frame in front, with the keys: the user asked for one of its windows.
+    void ShowInFront();
     // Shows a child window in the frame and activates it: a caption without a tab gets one
     // at the far left; a caption already tabbed adds none.
     void AddChild(QWidget* child);
@@ -52,6 +55,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QMdiSubWindow* SubWindowOf(QWidget* child) const;
@@ -65,4 +69,8 @@ private:
     // original layout is the local `active` of MDIForm_Activate.
     std::vector<QPointer<QMdiSubWindow>> ChildForms;
     QTimer timer1_, timer2_, timer3_;
+    // A frame shown behind hands an activation it did not ask for back, for a short while.
+    static constexpr int kGiveBackMs = 2000;
+    bool behind_ = false;
+    QPointer<QWindow> giveBackTo_;
 };
