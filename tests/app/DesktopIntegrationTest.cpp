@@ -63,6 +63,10 @@ protected:
 TEST_F(DesktopRun, ClosingTheFrameEndsTheProgramAfterTheViewerSaved)
 {
     EXPECT_EQ(app.MainFrame()->windowTitle(), QStringLiteral("設定"));
+    // Its first tick takes in every secondary window, each new tab at the far left.
+    const QStringList tabs{QStringLiteral("用語の検索"), QStringLiteral("URLリスト呼んだ順"),
+                           QStringLiteral("テキスト保存"), QStringLiteral("Setting"), QStringLiteral("ﾏｸﾛ")};
+    QTRY_COMPARE_WITH_TIMEOUT(app.MainFrame()->TabCaptions(), tabs, 5000);
     EXPECT_FALSE(app.MainFrame()->close());
     ASSERT_TRUE(ProgramEnds());
     ExpectEverythingSaved();
