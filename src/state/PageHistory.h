@@ -6,6 +6,9 @@
 #include <array>
 #include <cstdint>
 
+#include "state/PageRecord.h"
+#include "state/ViewerState.h"
+
 struct PageHistory {
     static constexpr int kSlots = 61;
     static constexpr int kCurrent = 30;
@@ -29,5 +32,26 @@ struct PageHistory {
         PageHtml[slot].clear();
         PageRequestUrl[slot].clear();
         PageTitle[slot].clear();
+    }
+    void copySlot(int from, int to)
+    {
+        PageUrl[to] = PageUrl[from];
+        PageStartList[to] = PageStartList[from];
+        CurrentText[to] = CurrentText[from];
+        ReadPosition[to] = ReadPosition[from];
+        PageHtml[to] = PageHtml[from];
+        PageRequestUrl[to] = PageRequestUrl[from];
+        PageTitle[to] = PageTitle[from];
+    }
+    // The current document (page record and viewer state) into a slot.
+    void store(int slot, const PageRecord& page, const ViewerState& viewer)
+    {
+        PageUrl[slot] = page.PageUrl;
+        PageStartList[slot] = viewer.PageStartList;
+        CurrentText[slot] = viewer.CurrentText;
+        ReadPosition[slot] = viewer.ReadPosition;
+        PageHtml[slot] = page.PageHtml;
+        PageRequestUrl[slot] = page.PageRequestUrl;
+        PageTitle[slot] = page.PageTitle;
     }
 };

@@ -5,28 +5,6 @@ namespace {
 constexpr int kCurrent = PageHistory::kCurrent;
 constexpr int kLast = PageHistory::kSlots - 1;
 
-void CopySlot(PageHistory& h, int from, int to)
-{
-    h.PageUrl[to] = h.PageUrl[from];
-    h.PageStartList[to] = h.PageStartList[from];
-    h.CurrentText[to] = h.CurrentText[from];
-    h.ReadPosition[to] = h.ReadPosition[from];
-    h.PageHtml[to] = h.PageHtml[from];
-    h.PageRequestUrl[to] = h.PageRequestUrl[from];
-    h.PageTitle[to] = h.PageTitle[from];
-}
-
-void StoreCurrent(PageHistory& h, const PageRecord& page, const ViewerState& viewer)
-{
-    h.PageUrl[kCurrent] = page.PageUrl;
-    h.PageStartList[kCurrent] = viewer.PageStartList;
-    h.CurrentText[kCurrent] = viewer.CurrentText;
-    h.ReadPosition[kCurrent] = viewer.ReadPosition;
-    h.PageHtml[kCurrent] = page.PageHtml;
-    h.PageRequestUrl[kCurrent] = page.PageRequestUrl;
-    h.PageTitle[kCurrent] = page.PageTitle;
-}
-
 void RestoreCurrent(const PageHistory& h, PageRecord& page, ViewerState& viewer)
 {
     page.PageUrl = h.PageUrl[kCurrent];
@@ -44,10 +22,10 @@ bool HistoryBack(PageHistory& history, PageRecord& page, ViewerState& viewer)
 {
     if (!history.occupied(kCurrent + 1))
         return false;
-    StoreCurrent(history, page, viewer);
+    history.store(kCurrent, page, viewer);
     // Emptied after the shift, not before: the oldest back entry moves down to 59 and stays.
     for (int i = 0; i < kLast; ++i)
-        CopySlot(history, i + 1, i);
+        history.copySlot(i + 1, i);
     history.clearSlot(kLast);
     RestoreCurrent(history, page, viewer);
     return true;
@@ -57,9 +35,9 @@ bool HistoryForward(PageHistory& history, PageRecord& page, ViewerState& viewer)
 {
     if (!history.occupied(kCurrent - 1))
         return false;
-    StoreCurrent(history, page, viewer);
+    history.store(kCurrent, page, viewer);
     for (int i = kLast - 1; i >= 0; --i)
-        CopySlot(history, i, i + 1);
+        history.copySlot(i, i + 1);
     history.clearSlot(0);
     RestoreCurrent(history, page, viewer);
     return true;
