@@ -27,7 +27,7 @@ QString ReadPage(const QString& path, qint64* bytes)
         return {};
     const QByteArray data = file.readAll();
     *bytes = data.size();
-    return codec::DecodeHandEditedFile(data);
+    return codec::DecodeTextFile(data);
 }
 
 void Convert(benchmark::State& state, const QString& html, qint64 bytes)

@@ -31,7 +31,7 @@ struct Folder {
         if (bytes.isEmpty())
             bytes = QByteArray(5 << 20, 'x');
         // Stored as the reader stores texts (932, or UTF-8 behind a byte-order mark).
-        bytes = codec::EncodeTextFile(codec::DecodeHandEditedFile(bytes));
+        bytes = codec::EncodeTextFile(codec::DecodeTextFile(bytes));
         filestore::ReplaceFile(paths.dataFile(QStringLiteral("clip.txt")), bytes);
         filestore::ReplaceFile(paths.dataFile(QStringLiteral("clip.html")), bytes);
         filestore::ReplaceFile(paths.dataFile(QStringLiteral("clip.utx")),

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     page.PageUrl = QStringLiteral("http://h/d/p.html");
     page.PageBaseUrl = QStringLiteral("http://h/");
     page.PageRequestUrl = page.PageUrl;
-    viewer.CurrentText = codec::DecodeHandEditedFile(bytes);
+    viewer.CurrentText = codec::DecodeTextFile(bytes);
 
     const std::u16string_view html(QStringView(viewer.CurrentText).utf16(), size_t(viewer.CurrentText.size()));
     TagAttributes table;

@@ -96,9 +96,38 @@ bool HasUtf8Bom(QByteArrayView bytes) { return bytes.startsWith("\xEF\xBB\xBF");
 
 bool IsValidUtf8(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
-    return !decoder.hasError();
+    // A scan, not a decode: a 932 file is told apart at its first non-ASCII character,
+    // without building a text that is thrown away. Well-formed sequences only: no overlong
+    // forms, no surrogates, nothing past U+10FFFF, nothing cut off at the end.
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    const auto trail = [&](qsizetype i, unsigned char lo = 0x80, unsigned char hi = 0xBF) {
+        return p + i < end && p[i] >= lo && p[i] <= hi;
+    };
+    while (p < end) {
+        const unsigned char b = *p;
+        qsizetype n = 1;
+        if (b < 0x80)
+            n = 1;
+        else if (b >= 0xC2 && b <= 0xDF && trail(1))
+            n = 2;
+        else if (b == 0xE0 && trail(1, 0xA0) && trail(2))
+            n = 3;
+        else if (((b >= 0xE1 && b <= 0xEC) || b == 0xEE || b == 0xEF) && trail(1) && trail(2))
+            n = 3;
+        else if (b == 0xED && trail(1, 0x80, 0x9F) && trail(2))
+            n = 3;
+        else if (b == 0xF0 && trail(1, 0x90) && trail(2) && trail(3))
+            n = 4;
+        else if (b >= 0xF1 && b <= 0xF3 && trail(1) && trail(2) && trail(3))
+            n = 4;
+        else if (b == 0xF4 && trail(1, 0x80, 0x8F) && trail(2) && trail(3))
+            n = 4;
+        else
+            return false;
+        p += n;
+    }
+    return true;
 }
 
 QByteArray EncodeTextFile(QStringView text)
@@ -116,18 +145,15 @@ DecodedText DecodeStoredText(QByteArrayView bytes)
         d.lossy = utf8.hasError();
         return d;
     }
-    DecodedText d{utf8(bytes), false};
-    if (!utf8.hasError())
-        return d;
-    d.text = DecodeCp932(bytes);
+    if (IsValidUtf8(bytes))
+        return {utf8(bytes), false};
+    DecodedText d{DecodeCp932(bytes), false};
     // No 932 byte sequence stands for U+FFFD: it marks bytes the table does not define.
     d.lossy = d.text.contains(QChar::ReplacementCharacter);
     return d;
 }
 
 QString DecodeTextFile(QByteArrayView bytes) { return DecodeStoredText(bytes).text; }
-
-QString DecodeHandEditedFile(QByteArrayView bytes) { return DecodeStoredText(bytes).text; }
 
 qsizetype Cp932Length(QStringView text)
 {

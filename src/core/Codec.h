@@ -28,8 +28,6 @@ struct DecodedText {
     bool lossy = false;
 };
 DecodedText DecodeStoredText(QByteArrayView bytes);
-// A file people edit by hand: BOM or valid UTF-8 -> UTF-8, anything else 932.
-QString DecodeHandEditedFile(QByteArrayView bytes);
 
 bool HasUtf8Bom(QByteArrayView bytes);
 bool IsValidUtf8(QByteArrayView bytes);

@@ -110,7 +110,7 @@ std::vector<MacroEntry> ReadMacroEntries(QStringView text)
 
 std::vector<MacroEntry> ReadMacroEntries(QByteArrayView fileBytes)
 {
-    return ReadMacroEntries(codec::DecodeHandEditedFile(fileBytes));
+    return ReadMacroEntries(codec::DecodeTextFile(fileBytes));
 }
 
 QString MacroFilePath(const ProgramPaths& paths) { return paths.dataFile(QStringLiteral("macro.csv")); }

@@ -99,5 +99,5 @@ QString LoadKeyMapTable(const ProgramPaths& paths, int16_t code)
         filestore::ReadWholeFile(paths.programFile(QStringLiteral("KeyMap.tbl")), kMaxTableBytes);
     if (!bytes)
         return {};
-    return FindKeyName(codec::DecodeHandEditedFile(*bytes), code);
+    return FindKeyName(codec::DecodeTextFile(*bytes), code);
 }

@@ -63,9 +63,9 @@ TEST(Codec, EmptyAndAsciiTexts)
 TEST(Codec, HandEditedFilesMayBeUtf8)
 {
     const QString text = QStringLiteral("手で書いたファイル");
-    EXPECT_EQ(DecodeHandEditedFile(text.toUtf8()), text);
-    EXPECT_EQ(DecodeHandEditedFile(EncodeCp932(text).value()), text);
-    EXPECT_EQ(DecodeHandEditedFile(QByteArray("\xEF\xBB\xBF") + text.toUtf8()), text);
+    EXPECT_EQ(DecodeTextFile(text.toUtf8()), text);
+    EXPECT_EQ(DecodeTextFile(EncodeCp932(text).value()), text);
+    EXPECT_EQ(DecodeTextFile(QByteArray("\xEF\xBB\xBF") + text.toUtf8()), text);
     // Stored files too: a hand-written UTF-8 clip.txt is not 932 mojibake, a 932 one stays 932.
     EXPECT_EQ(DecodeTextFile(text.toUtf8()), text);
     EXPECT_EQ(DecodeTextFile(EncodeCp932(text).value()), text);

@@ -59,7 +59,7 @@ std::optional<QString> ReadLayoutText(const QString& file, QString& problem)
         problem = filestore::ReadProblem(read);
         return std::nullopt;
     }
-    return ToCrLf(codec::DecodeHandEditedFile(read.bytes));
+    return ToCrLf(codec::DecodeTextFile(read.bytes));
 }
 
 MeasuringViewer::MeasuringViewer(const LayoutOptions& o, QString text)
