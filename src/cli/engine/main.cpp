@@ -6,21 +6,14 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
-#include "cli/TextCommand.h"
 #include "web/engine/EngineSanitizerOptions.h"
 
 int main(int argc, char** argv)
 {
-    if (argc >= 2) {
-        const auto text = TextCommands().find(argv[1]);
-        if (text != TextCommands().end())
-            return text->second.run(std::vector<std::string>(argv + 2, argv + argc));
-    }
-    QStringList args = CliArguments(argc, argv);
-    if (args.isEmpty())
-        return PrintCliUsage();
-    const auto it = CliCommands().find(args.takeFirst());
-    if (it == CliCommands().end())
+    const CliRequest request = ReadCliRequest(argc, argv);
+    if (request.ran)
+        return *request.ran;
+    if (!request.command)
         return PrintCliUsage();
     // The engine wants a display only to show pages, which it never does here.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
@@ -30,5 +23,5 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     // The engine's report of its graphics set-up is no business of a command line.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false\nqt.webenginecontext.debug=false"));
-    return it->second.run(args);
+    return request.command->run(request.args);
 }

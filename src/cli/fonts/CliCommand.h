@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <optional>
 
 using CliCommandRun = std::function<int(const QStringList& args)>;
 
@@ -28,6 +29,14 @@ void WriteStderr(const QString& text);
 // The usage of every command, font and text ones, on stderr; returns the exit code 2.
 int PrintCliUsage();
 QStringList CliArguments(int argc, char** argv);
+// What a command line asks for: a text command has run already (ran holds its exit code);
+// else the Qt command it names (null when unknown) with args its arguments.
+struct CliRequest {
+    std::optional<int> ran;
+    const CliCommandInfo* command = nullptr;
+    QStringList args;
+};
+CliRequest ReadCliRequest(int argc, char** argv);
 // Runs the program of that name in this program's folder with the same command line; returns
 // only when it cannot be started (the full usage is then printed: exit code 2).
 int HandToProgram(const char* name, char** argv);

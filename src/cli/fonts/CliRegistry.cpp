@@ -27,6 +27,25 @@ void WriteStderr(const QString& text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
+CliRequest ReadCliRequest(int argc, char** argv)
+{
+    CliRequest request;
+    if (argc >= 2) {
+        const auto text = TextCommands().find(argv[1]);
+        if (text != TextCommands().end()) {
+            request.ran = text->second.run(std::vector<std::string>(argv + 2, argv + argc));
+            return request;
+        }
+    }
+    request.args = CliArguments(argc, argv);
+    if (request.args.isEmpty())
+        return request;
+    const auto it = CliCommands().find(request.args.takeFirst());
+    if (it != CliCommands().end())
+        request.command = &it->second;
+    return request;
+}
+
 int PrintCliUsage()
 {
     std::map<QString, const char*> usages;

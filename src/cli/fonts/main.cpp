@@ -4,24 +4,17 @@
 
 #include <QGuiApplication>
 
-#include "cli/TextCommand.h"
 
 int main(int argc, char** argv)
 {
-    if (argc >= 2) {
-        const auto text = TextCommands().find(argv[1]);
-        if (text != TextCommands().end())
-            return text->second.run(std::vector<std::string>(argv + 2, argv + argc));
-    }
-    QStringList args = CliArguments(argc, argv);
-    if (args.isEmpty())
-        return PrintCliUsage();
-    const auto it = CliCommands().find(args.takeFirst());
-    if (it == CliCommands().end())
-        return HandToProgram("textreader-cli-engine", argv);
+    const CliRequest request = ReadCliRequest(argc, argv);
+    if (request.ran)
+        return *request.ran;
+    if (!request.command)
+        return argc >= 2 ? HandToProgram("textreader-cli-engine", argv) : PrintCliUsage();
     // Layout needs fonts, never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     QGuiApplication app(argc, argv);
-    return it->second.run(args);
+    return request.command->run(request.args);
 }
