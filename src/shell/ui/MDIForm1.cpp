@@ -140,13 +140,7 @@ void MDIForm1::MDIForm_Activate()
         tabStrip_->insertTab(0, caption);
         ChildForms.push_back(active);
     }
-    // Maximized, but without asking for the frame to be activated while it is not: at
-    // start-up the frame fills itself behind the viewer and must not take its keys.
-    Qt::WindowStates state = (active->windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized;
-    if (!isActiveWindow())
-        state &= ~Qt::WindowActive;
-    active->setWindowState(state);
-    active->show();
+    active->showMaximized();
 }
 
 void MDIForm1::TabC()
