@@ -3,23 +3,13 @@
 # Alt+Down turns the page (also with NumLock on), Pause hides and shows the viewer; a
 # "/DEBUG" run grabs nothing; a combination another client holds is reported (X11 backend
 # test binary, on this display).
-set -euo pipefail
-BIN=${1:?bin folder}
-
-# A display of its own: global key grabs and window searches must not meet other tests'.
-if [ -z "${TR_E2E_OWN_DISPLAY:-}" ]; then
-  TR_E2E_OWN_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-
-DIR=$(mktemp -d)
-trap 'kill ${PID:-} ${CLOCK:-} 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$DIR"' EXIT
-cp "$BIN/textreader" "$BIN/Howto.txt" "$BIN/KeyMap.tbl" "$DIR/"
+source "$(dirname "$0")/common.bash"
+program_folder
 mkdir "$DIR/Save"
 for i in $(seq 1 400); do printf 'line %d of a text long enough for many pages\r\n' "$i"; done >"$DIR/Save/clip.txt"
 INI="$DIR/Save/Setting.ini"
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
-xclock -geometry 200x200+900+700 & CLOCK=$!
+xclock -geometry 200x200+900+700 & CLOCK=$!; HELPERS="$CLOCK"
 CLOCKWID=$(timeout 10 xdotool search --sync --onlyvisible --name '^xclock$' | head -1)
 
 viewer_visible() { xdotool search --onlyvisible --name '^テキストリーダ$' >/dev/null 2>&1; }

@@ -2,18 +2,8 @@
 # The tray icon with a real tray host under Xvfb, and the way back to a hidden viewer:
 # the icon enters a tray that starts after the reader, a click on it hides and shows the
 # viewer, and a second start of the program shows the running viewer again.
-set -euo pipefail
-BIN=${1:?bin folder}
-
-# A display of its own: global key grabs and window searches must not meet other tests'.
-if [ -z "${TR_E2E_OWN_DISPLAY:-}" ]; then
-  TR_E2E_OWN_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-
-DIR=$(mktemp -d)
-trap 'kill ${PID:-} ${TRAY:-} 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$DIR"' EXIT
-cp "$BIN/textreader" "$BIN/Howto.txt" "$BIN/KeyMap.tbl" "$DIR/"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/common.bash"
+program_folder
 viewer_visible() { xdotool search --onlyvisible --name '^テキストリーダ$' >/dev/null 2>&1; }
 wait_visible() { for _ in $(seq 1 25); do viewer_visible && return 0; sleep 0.2; done; return 1; }
 wait_hidden() { for _ in $(seq 1 25); do viewer_visible || return 0; sleep 0.2; done; return 1; }
@@ -24,7 +14,7 @@ wait_visible || fail "the viewer window did not appear"
 
 # The tray comes after the program: the icon moves into it.
 trayer --edge top --align right --widthtype pixel --width 200 --height 32 --SetDockType false >"$DIR/tray.log" 2>&1 &
-TRAY=$!
+TRAY=$!; HELPERS="$TRAY"
 ICON=
 for _ in $(seq 1 50); do
   for w in $(xdotool search --classname '^textreader$' 2>/dev/null); do

@@ -2,17 +2,8 @@
 # A close that cannot keep the text: with a folder where clip.txt belongs, Esc shows one
 # message box naming the file, and only after it is answered does the reader end, with a
 # status that is not success; the stored reading position is not moved to the lost text.
-set -euo pipefail
-BIN=${1:?bin folder}
-
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-
-DIR=$(mktemp -d)
-trap 'kill "${PID:-}" 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$DIR"' EXIT
-cp "$BIN/textreader" "$BIN/Howto.txt" "$BIN/KeyMap.tbl" "$DIR/"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/common.bash"
+program_folder
 mkdir -p "$DIR/Save/clip.txt"
 
 "$DIR/textreader" >"$DIR/out.log" 2>&1 &

@@ -2,17 +2,8 @@
 # The whole reader in a fresh program folder: the first run makes Save/ and shows the help
 # text; Esc fades it out and closes it, leaving the text in clip.txt and the window and
 # reading position in Setting.ini.
-set -euo pipefail
-BIN=${1:?bin folder}
-
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-
-DIR=$(mktemp -d)
-trap 'kill "${PID:-}" 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$DIR"' EXIT
-cp "$BIN/textreader" "$BIN/Howto.txt" "$BIN/KeyMap.tbl" "$DIR/"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/common.bash"
+program_folder
 
 "$DIR/textreader" >"$DIR/out.log" 2>&1 &
 PID=$!

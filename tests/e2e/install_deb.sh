@@ -3,18 +3,8 @@
 # into a temporary root, and the unpacked reader starts there as a user who cannot write its
 # folder: the executables, Howto.txt and KeyMap.tbl sit together, the menu entry and icons
 # are in place, and Save/ goes to the user's data folder.
-set -euo pipefail
-BIN=${1:?bin folder}
+source "$(dirname "$0")/common.bash"
 BUILD=$(cd "$BIN/.." && pwd)
-
-# A display of its own: global key grabs and window searches must not meet other tests'.
-if [ -z "${TR_E2E_OWN_DISPLAY:-}" ]; then
-  TR_E2E_OWN_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-
-DIR=$(mktemp -d)
-trap 'kill "${PID:-}" 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$DIR"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 (cd "$BUILD" && cpack -G DEB -B "$DIR/pkg" >"$DIR/cpack.log" 2>&1) || { cat "$DIR/cpack.log"; fail "cpack"; }
 DEB=$(ls "$DIR"/pkg/textreader_*.deb) || fail "no package made"
