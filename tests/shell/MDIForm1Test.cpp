@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "shell/ui/MDIForm1.h"
@@ -39,14 +40,22 @@ TEST(MDIForm1, ChildrenGetTabsAtTheFarLeftOncePerCaptionAndTabsBringThemForward)
                    {[&] { return std::vector<QWidget*>{form2, nullptr, form3, form5}; }, {}, {}, {}});
     frame.MDIForm_Load();
     EXPECT_EQ(effects.alpha, MDIForm1::kOpacity);
+    frame.ShowBehind(); // as at start-up: shown behind the viewer before the children come
     frame.Timer1_Timer();
     // A missing child is skipped; each new tab went in at the far left.
     EXPECT_EQ(frame.TabCaptions(), (QStringList{QStringLiteral("検索"), QStringLiteral("ブラウザ"),
                                                 QStringLiteral("表示設定")}));
     EXPECT_TRUE(frame.isMinimized());
+    // Behind the viewer the frame cannot take the keys, whatever its children ask for.
+    EXPECT_TRUE(frame.windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus);
+
+    frame.ShowInFront();
+    EXPECT_FALSE(frame.windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus);
+    EXPECT_FALSE(frame.isMinimized());
 
     // Activating a tabbed child again, or another window with the same caption, adds none.
     frame.AddChild(form3);
+    EXPECT_EQ(frame.TabStrip1().currentIndex(), 1); // the shown child's tab is the current one
     frame.AddChild(Child(QStringLiteral("検索")));
     EXPECT_EQ(frame.TabStrip1().count(), 3);
     EXPECT_TRUE(frame.Area().activeSubWindow()->isMaximized());

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -76,34 +75,44 @@ void MDIForm1::Timer1_Timer()
 
 void MDIForm1::ShowBehind()
 {
-    // Qt's sub-windows ask for their frame to be activated as they are shown; a frame shown
-    // behind gives that activation straight back to the window that had the keys.
-    giveBackTo_ = QGuiApplication::focusWindow();
-    if (giveBackTo_ == windowHandle())
-        giveBackTo_ = nullptr;
-    behind_ = true;
+    // Qt's sub-windows ask for their frame to be activated whenever they change state, and
+    // on a bare X server such a request takes the keys at once, even one that arrives late,
+    // when the frame is first drawn. A frame shown behind therefore takes no focus at all
+    // until the user brings it forward.
+    SetTakesFocus(false);
     show();
     lower();
-    QTimer::singleShot(kGiveBackMs, this, [this] { behind_ = false; });
 }
 
 void MDIForm1::ShowInFront()
 {
-    behind_ = false;
+    SetTakesFocus(true);
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
 }
 
+void MDIForm1::SetTakesFocus(bool takes)
+{
+    // A disabled area activates none of its children, so none of them asks for the frame.
+    area_->setEnabled(takes);
+    setAttribute(Qt::WA_X11DoNotAcceptFocus, !takes);
+    if (QWindow* window = windowHandle())
+        window->setFlag(Qt::WindowDoesNotAcceptFocus, !takes);
+    if (takes)
+        TabC(); // the child of the current tab takes the keys
+}
+
 void MDIForm1::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !behind_ || !isActiveWindow())
+    if (event->type() != QEvent::WindowStateChange)
         return;
-    behind_ = false;
-    if (giveBackTo_)
-        giveBackTo_->requestActivate();
+    // Restored by the user from the task bar: the frame is theirs to type in.
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized))
+        SetTakesFocus(true);
 }
 
 QMdiSubWindow* MDIForm1::SubWindowOf(QWidget* child) const
@@ -123,24 +132,29 @@ void MDIForm1::AddChild(QWidget* child)
         sub = area_->addSubWindow(child);
     sub->setWindowIcon(windowIcon());
     child->show();
-    area_->setActiveSubWindow(sub);
-    MDIForm_Activate();
+    area_->setActiveSubWindow(sub); // refused while the frame is behind; the tab still comes
+    BringForward(sub);
 }
 
 void MDIForm1::MDIForm_Activate()
 {
-    QMdiSubWindow* active = area_->activeSubWindow();
-    if (!active)
-        return;
-    const QString caption = active->windowTitle();
-    bool found = false;
-    for (int i = 0; i < tabStrip_->count() && !found; ++i)
-        found = tabStrip_->tabText(i) == caption;
-    if (!found) {
-        tabStrip_->insertTab(0, caption);
-        ChildForms.push_back(active);
+    if (QMdiSubWindow* active = area_->activeSubWindow())
+        BringForward(active);
+}
+
+void MDIForm1::BringForward(QMdiSubWindow* sub)
+{
+    const QString caption = sub->windowTitle();
+    int tab = 0;
+    while (tab < tabStrip_->count() && tabStrip_->tabText(tab) != caption)
+        ++tab;
+    if (tab == tabStrip_->count()) {
+        tab = 0;
+        tabStrip_->insertTab(tab, caption);
+        ChildForms.push_back(sub);
     }
-    active->showMaximized();
+    tabStrip_->setCurrentIndex(tab);
+    sub->showMaximized();
 }
 
 void MDIForm1::TabC()

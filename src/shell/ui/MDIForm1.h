@@ -12,7 +12,6 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QTabBar;
-class QWindow;
 class WindowEffects;
 struct ViewerState;
 
@@ -59,6 +58,8 @@ protected:
 
 private:
     QMdiSubWindow* SubWindowOf(QWidget* child) const;
+    void SetTakesFocus(bool takes);
+    void BringForward(QMdiSubWindow* sub); // its tab, once per caption, and maximized
 
     ViewerState& state_;
     WindowEffects& effects_;
@@ -69,8 +70,4 @@ private:
     // original layout is the local `active` of MDIForm_Activate.
     std::vector<QPointer<QMdiSubWindow>> ChildForms;
     QTimer timer1_, timer2_, timer3_;
-    // A frame shown behind hands an activation it did not ask for back, for a short while.
-    static constexpr int kGiveBackMs = 2000;
-    bool behind_ = false;
-    QPointer<QWindow> giveBackTo_;
 };
