@@ -56,13 +56,15 @@ TEST_F(PageFetchEngine, LoadedPageFillsThePageRecord)
 {
     server.route("/dir/page.html", {200, "text/html; charset=utf-8",
                                     "<html><head><title>T1</title></head><body><p>Hello\nthere</p>"
-                                    "<div id=s></div><script>document.getElementById('s').textContent='by script'"
-                                    "</script></body></html>", {}});
+                                    "<div id=s></div><div id=l></div><script>document.getElementById('s').textContent="
+                                    "'by script';addEventListener('load',function(){"
+                                    "document.getElementById('l').textContent='at load'})</script></body></html>", {}});
     const FetchOutcome outcome = Fetch(server.url("/dir/./page.html#part2"));
     EXPECT_TRUE(outcome.ok) << outcome.error.toStdString();
     EXPECT_TRUE(outcome.documentReplaced);
     EXPECT_TRUE(viewer.CurrentText.contains(QStringLiteral("<p>Hello\r\nthere</p>"))) << viewer.CurrentText.toStdString();
     EXPECT_TRUE(viewer.CurrentText.contains(QStringLiteral("by script")));
+    EXPECT_TRUE(viewer.CurrentText.contains(QStringLiteral("at load"))) << "read before the load event";
     EXPECT_EQ(page.PageHtml, viewer.CurrentText);
     EXPECT_EQ(page.PageTitle, QStringLiteral("T1"));
     EXPECT_EQ(page.PageAnchor, QStringLiteral("part2"));
