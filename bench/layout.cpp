@@ -8,14 +8,9 @@
 #include <benchmark/benchmark.h>
 
 #include "core/LineBreaks.h"
-#include "core/Surface.h"
-#include "viewer/CharacterRenderer.h"
 #include "viewer/Pagination.h"
-#include "viewer/RendererHost.h"
-#include "viewer/StatusRenderer.h"
 #include "viewer/ViewerFonts.h"
-#include "viewer/ViewerPageState.h"
-#include "state/ViewerState.h"
+#include "viewer/WindowlessViewer.h"
 
 namespace {
 
@@ -43,22 +38,12 @@ const QString& BenchText()
     return text;
 }
 
-struct Layout {
-    Layout() : canvas(591, 153)
+struct Layout : WindowlessViewer {
+    Layout() : WindowlessViewer(591, 153)
     {
         canvas.setFont(viewerfonts::ViewerFont());
-        viewer.Canvas = &canvas;
         viewer.CurrentText = BenchText();
-        viewer.ReadPosition = 1;
-        viewer.PageStartList = QStringLiteral("1");
-        viewer.MessageSpeed = 5;
     }
-    Surface canvas;
-    ViewerState viewer;
-    ViewerPageState page;
-    FlagRendererHost host;
-    StatusRenderer status{viewer, page};
-    CharacterRenderer renderer{viewer, page, host, status};
 };
 
 void BM_PaginateMeasureOnly(benchmark::State& state)

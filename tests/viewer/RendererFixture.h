@@ -7,32 +7,23 @@
 #include <set>
 #include <vector>
 
-#include "core/Surface.h"
-#include "viewer/CharacterRenderer.h"
 #include "viewer/Pagination.h"
-#include "viewer/RendererHost.h"
-#include "viewer/StatusRenderer.h"
 #include "viewer/ViewerFonts.h"
-#include "viewer/ViewerPageState.h"
-#include "state/ViewerState.h"
+#include "viewer/WindowlessViewer.h"
 
 inline constexpr Colour kWhite = 0x00FFFFFF;
 inline constexpr Colour kBlack = 0x00000000;
 
-struct RendererFixture {
-    explicit RendererFixture(int widthPx = 591, int heightPx = 153) : canvas(widthPx, heightPx)
+struct RendererFixture : WindowlessViewer {
+    explicit RendererFixture(int widthPx = 591, int heightPx = 153) : WindowlessViewer(widthPx, heightPx)
     {
         canvas.setTwipsPerPixel(15);
         canvas.setFont(viewerfonts::ViewerFont());
         canvas.setBackColor(kBlack);
         canvas.Cls();
-        viewer.Canvas = &canvas;
         viewer.TextColour = kWhite;
         viewer.BackColour = kBlack;
         viewer.ShadowShift = -1;
-        viewer.MessageSpeed = 5;
-        viewer.ReadPosition = 1;
-        viewer.PageStartList = QStringLiteral("1");
     }
 
     void setText(const QString& text)
@@ -112,13 +103,6 @@ struct RendererFixture {
                 n += canvas.image().pixel(x, y) == want;
         return n;
     }
-
-    Surface canvas;
-    ViewerState viewer;
-    ViewerPageState page;
-    FlagRendererHost host;
-    StatusRenderer status{viewer, page};
-    CharacterRenderer renderer{viewer, page, host, status};
 
     // The renderer's line height: the glyph height plus one pixel, whole twips.
     double lineHeightTwips() const { return std::trunc(canvas.TextHeight(u"▼") + 15); }

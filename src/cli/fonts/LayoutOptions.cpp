@@ -62,15 +62,11 @@ std::optional<QString> ReadLayoutText(const QString& file, QString& problem)
     return ToCrLf(codec::DecodeTextFile(read.bytes));
 }
 
-MeasuringViewer::MeasuringViewer(const LayoutOptions& o, QString text)
+MeasuringViewer::MeasuringViewer(const LayoutOptions& o, QString text) : WindowlessViewer(1, 1)
 {
     const double tpp = canvas.twipsPerPixel();
     canvas.resize(int(std::ceil(o.width / tpp)), int(std::ceil(o.height / tpp)));
     canvas.setFont(viewerfonts::ViewerFont(o.font, o.pointSize));
     viewer.CurrentText = std::move(text);
-    viewer.ReadPosition = 1;
-    viewer.PageStartList = QStringLiteral("1");
     viewer.ReturnMushi = o.returnMushi;
-    viewer.MessageSpeed = 5;
-    viewer.Canvas = &canvas;
 }

@@ -6,13 +6,8 @@
 #include <QStringList>
 #include <optional>
 
-#include "core/Surface.h"
-#include "viewer/CharacterRenderer.h"
-#include "viewer/RendererHost.h"
-#include "viewer/StatusRenderer.h"
 #include "viewer/ViewerFonts.h"
-#include "viewer/ViewerPageState.h"
-#include "state/ViewerState.h"
+#include "viewer/WindowlessViewer.h"
 
 inline constexpr const char* kLayoutOptionsUsage =
     "[--font NAME] [--size PT] [--width TWIPS] [--height TWIPS] [--return-mushi]";
@@ -37,16 +32,6 @@ std::optional<QString> ReadLayoutText(const QString& file, QString& problem);
 
 // A viewer without a window: the canvas at the options' size and font, the text from
 // position 1 with the page-start list "1".
-class MeasuringViewer {
-public:
+struct MeasuringViewer : WindowlessViewer {
     MeasuringViewer(const LayoutOptions& o, QString text);
-    MeasuringViewer(const MeasuringViewer&) = delete;
-    MeasuringViewer& operator=(const MeasuringViewer&) = delete;
-
-    Surface canvas;
-    ViewerState viewer;
-    ViewerPageState page;
-    FlagRendererHost host;
-    StatusRenderer status{viewer, page};
-    CharacterRenderer renderer{viewer, page, host, status};
 };
