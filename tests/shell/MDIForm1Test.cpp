@@ -2,6 +2,7 @@
 // box that keeps the frame and hands the end of the program to the viewer.
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
@@ -64,6 +65,19 @@ TEST(MDIForm1, ChildrenGetTabsAtTheFarLeftOncePerCaptionAndTabsBringThemForward)
     frame.TabC();
     EXPECT_EQ(frame.Area().activeSubWindow()->widget(), form2);
     EXPECT_TRUE(frame.Area().activeSubWindow()->isMaximized());
+
+    // The keys go to a control of the child shown, not to its container or the tab strip.
+    auto* form7 = new QWidget;
+    form7->setWindowTitle(QStringLiteral("ﾏｸﾛ"));
+    auto* field = new QLineEdit(form7);
+    frame.AddChild(form7);
+    EXPECT_EQ(frame.focusWidget(), field);
+    frame.TabStrip1().setCurrentIndex(1);
+    frame.TabC();
+    EXPECT_NE(frame.focusWidget(), field);
+    frame.TabStrip1().setCurrentIndex(0);
+    frame.TabC();
+    EXPECT_EQ(frame.focusWidget(), field);
 }
 
 TEST(MDIForm1, ClosingKeepsTheFrameAndEndsOnlyAfterTheViewerHasUnloaded)

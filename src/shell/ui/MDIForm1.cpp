@@ -100,8 +100,6 @@ void MDIForm1::SetTakesFocus(bool takes)
     setAttribute(Qt::WA_X11DoNotAcceptFocus, !takes);
     if (QWindow* window = windowHandle())
         window->setFlag(Qt::WindowDoesNotAcceptFocus, !takes);
-    if (takes)
-        TabC(); // the child of the current tab takes the keys
 }
 
 void MDIForm1::changeEvent(QEvent* event)
@@ -111,8 +109,12 @@ void MDIForm1::changeEvent(QEvent* event)
         return;
     // Restored by the user from the task bar: the frame is theirs to type in.
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-    if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized))
+    if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)
+        && !area_->isEnabled()) {
         SetTakesFocus(true);
+        TabC(); // the child of the current tab takes the keys
+        activateWindow();
+    }
 }
 
 QMdiSubWindow* MDIForm1::SubWindowOf(QWidget* child) const
@@ -134,6 +136,8 @@ void MDIForm1::AddChild(QWidget* child)
     child->show();
     area_->setActiveSubWindow(sub); // refused while the frame is behind; the tab still comes
     BringForward(sub);
+    if (area_->isEnabled())
+        FocusInto(child);
 }
 
 void MDIForm1::MDIForm_Activate()
@@ -167,10 +171,21 @@ void MDIForm1::TabC()
         if (child && child->windowTitle() == caption) {
             area_->setActiveSubWindow(child);
             child->showMaximized();
-            child->widget()->setFocus();
+            FocusInto(child->widget());
             return;
         }
     }
+}
+
+void MDIForm1::FocusInto(QWidget* child)
+{
+    // The child's own control that last had the keys, else its first one that takes them:
+    // the child itself is only a container, and keys given to it would go nowhere.
+    QWidget* target = child->focusWidget();
+    for (QWidget* w = child->nextInFocusChain(); !target && w && w != child; w = w->nextInFocusChain())
+        if (child->isAncestorOf(w) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            target = w;
+    (target ? target : child)->setFocus();
 }
 
 QStringList MDIForm1::TabCaptions() const

@@ -59,6 +59,7 @@ protected:
 private:
     QMdiSubWindow* SubWindowOf(QWidget* child) const;
     void SetTakesFocus(bool takes);
+    static void FocusInto(QWidget* child);
     void BringForward(QMdiSubWindow* sub); // its tab, once per caption, and maximized
 
     ViewerState& state_;
