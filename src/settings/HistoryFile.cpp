@@ -145,7 +145,7 @@ void StoreRecord(PageHistory& h, int s, HistoryRecord r)
 // The records of the unbroken run of occupied slots around slot 30, grown one slot at a time
 // on alternate sides while the file stays within its cap (a file the reader could not read
 // back would cost the whole history at the next start).
-std::array<QByteArray, PageHistory::kSlots> KeptRecords(const PageHistory& history)
+std::array<QByteArray, PageHistory::kSlots> KeptRecords(const PageHistory& history, qint64 maxBytes)
 {
     std::array<QByteArray, PageHistory::kSlots> kept;
     const QByteArray empty = [] {
@@ -159,7 +159,7 @@ std::array<QByteArray, PageHistory::kSlots> KeptRecords(const PageHistory& histo
             return false;
         QByteArray r;
         PutRecord(r, RecordOf(history, s));
-        if (total - empty.size() + r.size() > kMaxHistoryBytes)
+        if (total - empty.size() + r.size() > maxBytes)
             return false;
         total += r.size() - empty.size();
         kept[size_t(s)] = std::move(r);
@@ -195,10 +195,10 @@ int DecodeRecords(QByteArrayView bytes, PageHistory& history)
 
 } // namespace
 
-QByteArray EncodeHistory(const PageHistory& history)
+QByteArray EncodeHistory(const PageHistory& history, qint64 maxBytes)
 {
     QByteArray out;
-    for (const QByteArray& r : KeptRecords(history))
+    for (const QByteArray& r : KeptRecords(history, maxBytes))
         out += r;
     return out;
 }

@@ -30,8 +30,8 @@ inline constexpr qint64 kMaxHistoryBytes = qint64(1) << 30;
 
 // The file's bytes: only the unbroken run of occupied slots around slot 30 is kept, the
 // rest written as empty records (an empty slot 30 empties them all); slots farthest from 30
-// are left out too where the file would outgrow kMaxHistoryBytes.
-QByteArray EncodeHistory(const PageHistory& history);
+// are left out too where the file would outgrow maxBytes.
+QByteArray EncodeHistory(const PageHistory& history, qint64 maxBytes = kMaxHistoryBytes);
 // Every slot overwritten: records the bytes hold whole are loaded, the rest left empty.
 void DecodeHistory(QByteArrayView bytes, PageHistory& history);
 

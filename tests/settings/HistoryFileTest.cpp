@@ -76,6 +76,18 @@ TEST(HistoryFile, OnlyTheUnbrokenRunAroundTheCurrentSlotIsSaved)
     EXPECT_EQ(loaded.CurrentText[33], "page 33");
     EXPECT_EQ(loaded.PageUrl[35], "");
 
+    // Under the size cap the run grows from the current slot, a back slot first, and
+    // stops on both sides at the first slot that would not fit.
+    PageHistory fits;
+    for (int s : {29, 30, 31, 32})
+        Occupy(fits, s);
+    const QByteArray capped = EncodeHistory(fits);
+    EXPECT_EQ(EncodeHistory(h, capped.size()), capped);
+    fits.ReadPosition[32] = 0;
+    fits.PageUrl[32] = fits.PageStartList[32] = fits.CurrentText[32] = fits.PageHtml[32] = "";
+    fits.PageRequestUrl[32] = fits.PageTitle[32] = "";
+    EXPECT_EQ(EncodeHistory(h, capped.size() - 1), EncodeHistory(fits)) << "one byte short: slot 32 stays out";
+
     h.ReadPosition[30] = 0; // an empty current slot empties the file
     EXPECT_EQ(EncodeHistory(h), QByteArray(976, '\0'));
 }
