@@ -11,7 +11,7 @@ PACKAGES=(
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-apps x11-utils imagemagick trayer
+  xvfb xauth xdotool x11-apps x11-utils imagemagick trayer openbox
 )
 
 missing=()
