@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
+#include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -48,6 +49,11 @@ TEST(MDIForm1, ChildrenGetTabsAtTheFarLeftOncePerCaptionAndTabsBringThemForward)
                                                 QStringLiteral("表示設定")}));
     EXPECT_TRUE(frame.isMinimized());
     // Behind the viewer the frame cannot take the keys, whatever its children ask for.
+    EXPECT_TRUE(frame.windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus);
+
+    QTest::mouseClick(frame.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(frame.windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus) << "a click asks for the frame";
+    frame.ShowBehind();
     EXPECT_TRUE(frame.windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus);
 
     frame.ShowInFront();

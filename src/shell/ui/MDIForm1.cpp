@@ -82,6 +82,9 @@ void MDIForm1::ShowBehind()
     SetTakesFocus(false);
     show();
     lower();
+    // Where nothing minimizes it, the frame stays in sight: a click on it is a request.
+    windowHandle()->removeEventFilter(this);
+    windowHandle()->installEventFilter(this);
 }
 
 void MDIForm1::ShowInFront()
@@ -109,12 +112,25 @@ void MDIForm1::changeEvent(QEvent* event)
         return;
     // Restored by the user from the task bar: the frame is theirs to type in.
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-    if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)
-        && !area_->isEnabled()) {
-        SetTakesFocus(true);
-        TabC(); // the child of the current tab takes the keys
-        activateWindow();
-    }
+    if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized))
+        TakeFocusForUser();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress)
+        TakeFocusForUser();
+    return QWidget::eventFilter(watched, event);
+}
+
+void MDIForm1::TakeFocusForUser()
+{
+    if (area_->isEnabled())
+        return; // in front already
+    SetTakesFocus(true);
+    TabC(); // the child of the current tab takes the keys
+    raise();
+    activateWindow();
 }
 
 QMdiSubWindow* MDIForm1::SubWindowOf(QWidget* child) const

@@ -55,10 +55,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QMdiSubWindow* SubWindowOf(QWidget* child) const;
     void SetTakesFocus(bool takes);
+    // Restored from the task bar or clicked while behind: the user wants the frame.
+    void TakeFocusForUser();
     static void FocusInto(QWidget* child);
     void BringForward(QMdiSubWindow* sub); // its tab, once per caption, and maximized
 
