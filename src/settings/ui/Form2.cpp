@@ -220,12 +220,12 @@ void Form2::Form_Load()
 
 bool Form2::Form_Unload()
 {
-    lastSave_ = SaveTextViewSettings(shared_.settings, *this);
+    const IniSaveResult saved = SaveTextViewSettings(shared_.settings, *this);
     // During the viewer's start-up the dialog stays loaded: its settings are the live ones.
     if (!shared_.viewer.StartupDone)
         return false;
-    if (!lastSave_.ok)
-        shared_.prompter.inform(lastSave_.reason, Caption());
+    if (!saved.ok)
+        shared_.prompter.inform(saved.reason, Caption());
     loaded_ = false;
     timer1_->stop();
     hide();

@@ -56,8 +56,6 @@ public:
     bool Loaded() const { return loaded_; }
     // Loads the dialog when it is not loaded, then shows and raises it.
     void ShowForm();
-    // The result of the last write of TextView.
-    const IniSaveResult& LastSave() const { return lastSave_; }
 
     // --- procedures other windows call
     void Check1_Click();
@@ -93,7 +91,6 @@ public:
     QLabel& Label2() { return *label2_; }
     QPushButton& Command1() { return *command1_; }
     QPlainTextEdit& Text1() { return *text1_; }
-    int16_t CurrentScheme() const { return CurrentScheme_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,5 +120,4 @@ private:
     QTimer* timer1_ = nullptr;
     int16_t CurrentScheme_ = 0;
     bool loaded_ = false;
-    IniSaveResult lastSave_;
 };

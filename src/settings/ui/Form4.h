@@ -58,7 +58,6 @@ public:
 
     // The row of a slot: modifier words, "+", the key's name, the filler, the action name.
     QString RowText(int slot) const;
-    bool SkipSave() const { return SkipSave_; }
     // Slots whose combination could not be registered when last tried.
     bool Refused(int slot) const { return refused_.at(slot); }
 

@@ -34,7 +34,6 @@ public:
     bool held() const;
     // The lock file in use (after tryAcquire): in the data folder or the fallback.
     QString filePath() const { return path_; }
-    QString fallbackPath() const { return fallbackPath_; }
 
     // Holder: calls show whenever a later start asks. False when the socket cannot be made.
     bool listenForShowRequests(std::function<void()> show);

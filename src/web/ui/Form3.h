@@ -43,7 +43,6 @@ public:
     // meanwhile. For callers that fetch page after page (the URL macro).
     FetchOutcome FetchAndWait(const QString& url);
     const FetchOutcome& LastFetchOutcome() const { return lastOutcome_; }
-    bool Fetching() const { return fetching_; }
     // Puts a URL in the address box without loading it.
     void SetAddress(const QString& url);
     bool CanGoBack() const;
@@ -65,9 +64,6 @@ public:
     QLineEdit& Text1() { return *text1_; }
     QPushButton& Command2() { return *command2_; }
     QPushButton& Command3(int index) { return *command3_[size_t(index)]; }
-    QPushButton& Command4() { return *command4_; }
-    QPushButton& Command6() { return *command6_; }
-    QPushButton& Command7() { return *command7_; }
     QListWidget& List1() { return *list1_; }
     QLabel& Label1() { return *label1_; }
     QFrame& Picture1() { return *picture1_; }
