@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cli/fonts/CliCommand.h"
 #include "core/Codec.h"
 #include "core/FileStore.h"
 #include "core/LineBreaks.h"
@@ -51,12 +52,12 @@ OptionTaken TakeLayoutOption(const QStringList& args, qsizetype& i, LayoutOption
     return ok ? OptionTaken::Taken : OptionTaken::Bad;
 }
 
-std::optional<QString> ReadLayoutText(const QString& file, QString& problem)
+std::optional<QString> ReadLayoutText(const QString& file)
 {
     // Pipes are read too, up to the same cap as files; devices that never end are refused.
     const filestore::ReadResult read = filestore::ReadInputFile(file, kMaxFileBytes);
     if (!read.ok()) {
-        problem = filestore::ReadProblem(read);
+        WriteStderr(QStringLiteral("読み込めません: %1: %2\n").arg(file, filestore::ReadProblem(read)));
         return std::nullopt;
     }
     return ToCrLf(codec::DecodeTextFile(read.bytes));

@@ -27,8 +27,8 @@ OptionTaken TakeLayoutOption(const QStringList& args, qsizetype& i, LayoutOption
 bool TakeNumber(const QStringList& args, qsizetype& i, double low, double high, double& target);
 
 // A text file as the reader takes it (BOM or valid UTF-8, else 932; line ends CR LF).
-// Empty with the reason in problem when the file cannot be read or is too large.
-std::optional<QString> ReadLayoutText(const QString& file, QString& problem);
+// Empty, with the reason said on stderr, when the file cannot be read or is too large.
+std::optional<QString> ReadLayoutText(const QString& file);
 
 // A viewer without a window: the canvas at the options' size and font, the text from
 // position 1 with the page-start list "1".

@@ -47,12 +47,9 @@ int Paginate(const QStringList& args)
         WriteStderr(QStringLiteral("使い方: textreader-cli paginate %1\n").arg(kUsage));
         return 2;
     }
-    QString problem;
-    std::optional<QString> text = ReadLayoutText(o->file, problem);
-    if (!text) {
-        WriteStderr(QStringLiteral("読み込めません: %1: %2\n").arg(o->file, problem));
+    std::optional<QString> text = ReadLayoutText(o->file);
+    if (!text)
         return 1;
-    }
     MeasuringViewer m(o->layout, std::move(*text));
     const PageStarts pages = MeasurePageStarts(m.viewer, m.page, m.host, m.renderer);
     WriteStdout(PageStartsText(pages).toUtf8());

@@ -78,13 +78,9 @@ int Search(const QStringList& args)
         WriteStderr(QStringLiteral("使い方: textreader-cli search %1\n").arg(QString::fromLatin1(kUsage)));
         return 2;
     }
-    QString problem;
-    std::optional<QString> text = ReadLayoutText(o->file, problem);
-    if (!text) {
-        // 1 means "not found"; an unreadable text is bad input.
-        WriteStderr(QStringLiteral("読み込めません: %1: %2\n").arg(o->file, problem));
-        return 2;
-    }
+    std::optional<QString> text = ReadLayoutText(o->file);
+    if (!text)
+        return 2; // 1 means "not found"; an unreadable text is bad input
     MeasuringViewer m(o->layout, std::move(*text));
     const int32_t end = int32_t(m.viewer.CurrentText.size()) + 1;
     const int32_t from = o->from > 0 ? notation::ToInt32(o->from) : (o->backward ? end : 1);
